@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Orrindale's one entry for people and CI:
+#   ./dev.sh run        install what is needed, build, start the program
+#   ./dev.sh test       install what is needed, build, run every test
+#   ./dev.sh sanitize   build the tests with AddressSanitizer and UBSan and run them
+#   ./dev.sh install    only install the Debian packages
+#   ./dev.sh build      only build (into build/)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
+  qt6-qpa-plugins qt6-image-formats-plugins libqt6multimedia6 gstreamer1.0-plugins-base
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  xvfb xauth
+)
+
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -q
+  as_root apt-get install -y -q "${missing[@]}"
+}
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+
+build() { # build DIR [extra cmake args]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DORRINDALE_WERROR=$werror "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+run_tests() { # run_tests DIR
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j"$(nproc)"
+}
+
+case "${1:-}" in
+  install) install_packages ;;
+  build) install_packages; build build ;;
+  run)
+    install_packages
+    build build -DCMAKE_BUILD_TYPE=Release
+    shift
+    if [ -x ./build/bin/orrindale ]; then
+      exec ./build/bin/orrindale "$@"
+    fi
+    echo "Built the library and tests; the program itself is not part of this build yet."
+    ;;
+  test)
+    install_packages
+    build build -DCMAKE_BUILD_TYPE=Release
+    run_tests build
+    ;;
+  sanitize)
+    install_packages
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DORRINDALE_SANITIZE=ON -DORRINDALE_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+    ;;
+  *)
+    sed -n '2,7p' "$0"
+    exit 2
+    ;;
+esac
