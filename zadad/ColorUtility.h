@@ -1,0 +1,6 @@
+#pragma once
+// colour arithmetic and texture sampling.
+
+class CColorUtility {
+public:
+};

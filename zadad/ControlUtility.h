@@ -1,0 +1,6 @@
+#pragma once
+// helpers for combo boxes and printing.
+
+class CControlUtility {
+public:
+};

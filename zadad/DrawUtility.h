@@ -1,0 +1,6 @@
+#pragma once
+// gradients, shading, dots, bevels, regions and tiling.
+
+class CDrawUtility {
+public:
+};

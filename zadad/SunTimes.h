@@ -1,0 +1,6 @@
+#pragma once
+// the second sunrise and sunset algorithm.
+
+class CSunTimes {
+public:
+};
