@@ -6,8 +6,9 @@ class COleDateTimeSpan {
 public:
     enum DateTimeSpanStatus { valid = 0, invalid = 1, null = 2 };
 
-    COleDateTimeSpan() = default;
-    COleDateTimeSpan(double days) : m_span(days) {} // NOLINT: implicit like the old type
+    constexpr COleDateTimeSpan() = default;
+    // constexpr so that the library's span constants can be used by any static initialiser.
+    constexpr COleDateTimeSpan(double days) : m_span(days) {} // NOLINT: implicit like the old type
     COleDateTimeSpan(long days, int hours, int minutes, int seconds);
 
     void SetDateTimeSpan(long days, int hours, int minutes, int seconds);

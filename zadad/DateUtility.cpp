@@ -1,0 +1,158 @@
+#include "zadad/DateUtility.h"
+
+#include "zadad/Archive.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <langinfo.h>
+#include <locale.h>
+#include <pwd.h>
+#include <string_view>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+void CDateUtility::GetStartOfDay(COleDateTime& dt) {
+    dt.SetDateTime(dt.GetYear(), dt.GetMonth(), dt.GetDay(), 0, 0, 0);
+}
+
+int CDateUtility::IsSameDate(COleDateTime a, COleDateTime b) {
+    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay()
+               ? 1
+               : 0;
+}
+
+COleDateTime CDateUtility::GetLastDayOfMonth(int year, int month) {
+    COleDateTime firstOfNext;
+    if (month < 1 || month > 12) {
+        firstOfNext.SetStatus(COleDateTime::invalid);
+        return firstOfNext;
+    }
+    if (month == 12)
+        firstOfNext.SetDateTime(year + 1, 1, 1, 0, 0, 0);
+    else
+        firstOfNext.SetDateTime(year, month + 1, 1, 0, 0, 0);
+    return firstOfNext - OneDay;
+}
+
+int CDateUtility::IsInSaveWeek(COleDateTime a, COleDateTime b, int weekStartsSunday) {
+    const COleDateTime early = a < b ? a : b;
+    const COleDateTime late = a > b ? a : b;
+    if (late - early > SevenDay) return 0;
+    const int w = early.GetDayOfWeek(); // 1 = Sunday
+    int daysToWeekEnd = 0;
+    if (weekStartsSunday)
+        daysToWeekEnd = 7 - w;
+    else
+        daysToWeekEnd = w == 1 ? 0 : 8 - w;
+    const COleDateTime end = early + COleDateTimeSpan(static_cast<double>(daysToWeekEnd));
+    return end > late ? 1 : IsSameDate(end, late);
+}
+
+void CDateUtility::GetLocalTimeSetting(double& zoneHours, int& daylight) {
+    tzset();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    // timezone is the standard-time offset in seconds west of UTC.
+    zoneHours = -static_cast<double>(timezone) / 3600.0;
+    daylight = local.tm_isdst > 0 ? 1 : 0;
+}
+
+namespace {
+// Whether the time format of the user's LC_TIME locale shows a 12-hour clock.
+// False when the locale cannot be opened.
+bool LocaleUses12HourClock() {
+    locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr)) return false;
+    const std::string_view format = nl_langinfo_l(T_FMT, loc);
+    const bool twelve = format.find("%I") != std::string_view::npos ||
+                        format.find("%l") != std::string_view::npos ||
+                        format.find("%r") != std::string_view::npos;
+    freelocale(loc);
+    return twelve;
+}
+} // namespace
+
+std::string CDateUtility::GetLocalTimeFormat(int withSeconds) {
+    if (LocaleUses12HourClock()) return withSeconds ? "%#I:%M:%S %p" : "%#I:%M %p";
+    return withSeconds ? "%#H:%M:%S" : "%#H:%M";
+}
+
+namespace {
+
+std::string WithOneTrailingSlash(std::string dir) {
+    while (dir.size() > 1 && dir.back() == '/')
+        dir.pop_back();
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+std::string EnvOrEmpty(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+std::string ExecutableDirectory() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+std::string HomeDirectory() {
+    std::string home = EnvOrEmpty("HOME");
+    if (home.empty()) {
+        if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) home = pw->pw_dir;
+    }
+    return home;
+}
+
+// $XDG_DATA_HOME/orrindale; a relative XDG_DATA_HOME is ignored as the
+// base directory rules require.
+std::string UserDataDirectory() {
+    std::string base = EnvOrEmpty("XDG_DATA_HOME");
+    if (base.empty() || base.front() != '/') base = HomeDirectory() + "/.local/share";
+    return base + "/orrindale";
+}
+
+void CreateDirectoryIfMissing(const std::string& dir) {
+    std::error_code ec;
+    fs::create_directories(dir, ec); // a failure shows later, when the file cannot be written
+}
+
+} // namespace
+
+std::string CDateUtility::GetAppPath() {
+    std::string dir = EnvOrEmpty("ORRINDALE_HOME");
+    if (dir.empty()) {
+        dir = ExecutableDirectory();
+        if (dir.empty() || access(dir.c_str(), W_OK) != 0) dir = UserDataDirectory();
+    }
+    CreateDirectoryIfMissing(dir);
+    return WithOneTrailingSlash(dir);
+}
+
+int CDateUtility::FindFile(std::string& name) {
+    // A name that is already a full path stays as it is.
+    if (name.empty() || name.front() != '/') name = GetAppPath() + name;
+    std::error_code ec;
+    return fs::exists(name, ec) ? 1 : 0;
+}
+
+void CDateUtility::SerializeFont(CArchive& ar, LOGFONT& lf) {
+    if (ar.IsStoring()) {
+        ar << lf.lfHeight << lf.lfWidth << lf.lfEscapement << lf.lfOrientation << lf.lfWeight;
+        ar << lf.lfItalic << lf.lfUnderline << lf.lfStrikeOut << lf.lfCharSet;
+        ar << lf.lfOutPrecision << lf.lfClipPrecision << lf.lfQuality << lf.lfPitchAndFamily;
+        ar << lf.FaceName();
+        return;
+    }
+    ar >> lf.lfHeight >> lf.lfWidth >> lf.lfEscapement >> lf.lfOrientation >> lf.lfWeight;
+    ar >> lf.lfItalic >> lf.lfUnderline >> lf.lfStrikeOut >> lf.lfCharSet;
+    ar >> lf.lfOutPrecision >> lf.lfClipPrecision >> lf.lfQuality >> lf.lfPitchAndFamily;
+    std::string face;
+    ar >> face;
+    lf.SetFaceName(face); // a name of 32 or more bytes is cut to 31
+}
