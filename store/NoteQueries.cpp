@@ -1,0 +1,149 @@
+// The questions the views ask the note manager: which notes a list shows and
+// on which days of a calendar range each note occurs.
+#include "store/NoteCasts.h"
+#include "store/NoteManager.h"
+#include "store/ProgramFlags.h"
+#include "zadad/Utility.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The date the notes list files a note under: the current occurrence of a
+// note with one, else its start.
+COleDateTime ListDate(const CNote& note) {
+    const COneTimeNote* timed = note.m_bHistory ? nullptr : AsOneTime(note);
+    return timed ? timed->m_dtOccurrence : note.m_dtStart;
+}
+
+bool InRange(const COleDateTime& d, const COleDateTime& today, int range, BOOL weekFromSunday) {
+    switch (range) {
+    case kRangeAll:
+        return true;
+    case kRangeToday:
+        return CUtility::IsSameDate(d, today) != 0;
+    case kRangeWeek: {
+        const int dayOfWeek = today.GetDayOfWeek();
+        int back = dayOfWeek - 1;
+        if (!weekFromSunday) back = dayOfWeek == 1 ? 6 : dayOfWeek - 2;
+        const COleDateTime weekStart = today - CUtility::OneDay * back;
+        return d >= weekStart && d < weekStart + CUtility::SevenDay;
+    }
+    case kRangeMonth:
+        return d.GetYear() == today.GetYear() && d.GetMonth() == today.GetMonth();
+    default:
+        return false;
+    }
+}
+
+bool PassesFilter(const CNote& note, WORD categoryID) {
+    return (categoryID == 0 || categoryID == note.m_wCategoryID) &&
+           (!note.m_bHistory || g_bShowHistory);
+}
+
+// Whole days from `from` to t, cut toward zero as the grid counts them.
+long DayIndex(const COleDateTime& t, const COleDateTime& from) {
+    return static_cast<long>(std::trunc((t - from).GetTotalDays()));
+}
+
+// Kinds that occur once: one entry in the grid at most.
+bool OccursOnce(const CNote& note) {
+    return note.m_nType != kNoteRecurring || note.m_bHistory;
+}
+
+} // namespace
+
+BOOL CNoteManager::IsCurrent(const CNote& note, const COleDateTime& t) {
+    if (note.m_nType != kNoteRecurring || note.m_bHistory) return 1;
+    if (note.m_dtEnd.GetStatus() == COleDateTime::null) return 1;
+    return note.m_dtEnd > t ? 1 : 0;
+}
+
+COleDateTime CNoteManager::GetOccurrence(const CNote& note, const COleDateTime& t) {
+    if (note.m_bHistory) return note.m_dtStart;
+    switch (note.m_nType) {
+    case kNoteOneTime:
+        if (const COneTimeNote* timed = AsOneTime(note)) return timed->m_dtOccurrence;
+        break;
+    case kNoteRecurring:
+    case kNoteHoliday:
+        if (const CRecurringNote* repeated = AsRecurring(note))
+            return repeated->GetNextOccurrence(t, 0);
+        break;
+    default:
+        break;
+    }
+    return note.m_dtStart;
+}
+
+BOOL CNoteManager::GetNotes(std::vector<CNote*>& out, int range, WORD categoryID,
+                            int sortOrder) const {
+    COleDateTime today = COleDateTime::GetCurrentTime();
+    CUtility::GetStartOfDay(today);
+    out.clear();
+    for (const auto& entry : m_mapNotes) {
+        CNote& note = *entry.second;
+        if (!note.m_bActive || !PassesFilter(note, categoryID)) continue;
+        if (InRange(ListDate(note), today, range, m_bWeekFromSunday) && IsCurrent(note, today))
+            out.push_back(&note);
+    }
+    SortNotes(out, sortOrder);
+    return out.empty() ? 0 : 1;
+}
+
+void CNoteManager::SortNotes(std::vector<CNote*>& notes, int sortOrder) const {
+    // Stable sorts: guaranteed n log n on any input, and equal keys keep the
+    // ID order the list was built in.
+    if (sortOrder == kSortTitleAscending || sortOrder == kSortTitleDescending) {
+        const bool ascending = sortOrder == kSortTitleAscending;
+        std::stable_sort(notes.begin(), notes.end(), [ascending](const CNote* a, const CNote* b) {
+            return ascending ? a->m_strTitle < b->m_strTitle : b->m_strTitle < a->m_strTitle;
+        });
+        return;
+    }
+    if (sortOrder != kSortDateAscending && sortOrder != kSortDateDescending) return;
+    // The date of each note is worked out once, not at every comparison.
+    std::vector<std::pair<double, CNote*>> keyed;
+    keyed.reserve(notes.size());
+    for (CNote* note : notes)
+        keyed.emplace_back(ListDate(*note).Linear(), note);
+    const bool ascending = sortOrder == kSortDateAscending;
+    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto& a, const auto& b) {
+        return ascending ? a.first < b.first : b.first < a.first;
+    });
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        notes[i] = keyed[i].second;
+}
+
+void CNoteManager::FillGrid(std::vector<std::vector<CNoteOccurrence>>& days, WORD categoryID,
+                            const COleDateTime& from, const COleDateTime& to,
+                            BOOL firstOnly) const {
+    const COleDateTime end = to + (CUtility::OneDay - CUtility::OneSecond);
+    const long last = DayIndex(end, from) - 1;
+    days.clear();
+    days.resize(static_cast<std::size_t>(std::max(last + 1, 0L)));
+    for (const auto& entry : m_mapNotes) {
+        CNote& note = *entry.second;
+        if (!note.m_bActive || !PassesFilter(note, categoryID)) continue;
+        COleDateTime probe = from;
+        COleDateTime previous;
+        for (bool first = true;; first = false) {
+            const COleDateTime occ = GetOccurrence(note, probe);
+            const long index = DayIndex(occ, from);
+            // A series that does not move forward would never end.
+            if (index > last || index < 0 || (!first && occ <= previous)) break;
+            if (occ >= from && occ < end && IsCurrent(note, occ))
+                days[static_cast<std::size_t>(index)].emplace_back(occ, &note);
+            if (OccursOnce(note) || firstOnly) break;
+            previous = occ;
+            probe = occ + CUtility::OneMinute;
+            if (!(probe + CUtility::OneDay < end)) break;
+        }
+    }
+    for (auto& day : days)
+        if (day.size() > 1)
+            std::stable_sort(day.begin(), day.end(),
+                             [](const auto& a, const auto& b) { return a.m_dtTime < b.m_dtTime; });
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Whole-file reads and writes that never leave a half-written file behind: a
+// write goes to a temporary file in the same directory, is flushed to disk
+// and only then renamed over the target, so the old file stays as it was
+// until the new one is complete.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CSafeFile {
+public:
+    // Replaces path with bytes; false (and the old file untouched) on any failure.
+    static bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes);
+    // Replaces target with a copy of source, by the same rule as Write.
+    static bool Copy(const std::string& source, const std::string& target);
+    // The whole file; false when it cannot be opened or read.
+    static bool Read(const std::string& path, std::vector<std::uint8_t>& bytes);
+    // Gives the file a new name in the same directory; false when it cannot.
+    static bool Rename(const std::string& path, const std::string& newPath);
+    static bool Exists(const std::string& path);
+    // A name beside path that no file has yet: path + suffix, then path +
+    // suffix + "-2", "-3" ...
+    static std::string FreeName(const std::string& path, const std::string& suffix);
+};
