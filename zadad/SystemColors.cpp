@@ -1,0 +1,25 @@
+#include "zadad/SystemColors.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace systemcolors {
+
+namespace {
+QColor FromPalette(QPalette::ColorRole role, QColor fallback) {
+    if (!QGuiApplication::instance()) return fallback;
+    return QGuiApplication::palette().color(QPalette::Active, role);
+}
+} // namespace
+
+QColor ButtonHighlight() {
+    return FromPalette(QPalette::Light, QColor(255, 255, 255));
+}
+QColor ButtonShadow() {
+    return FromPalette(QPalette::Mid, QColor(128, 128, 128));
+}
+QColor DarkShadow() {
+    return FromPalette(QPalette::Shadow, QColor(0, 0, 0));
+}
+
+} // namespace systemcolors
