@@ -4,5 +4,12 @@
 
 #include <string>
 
+// Runs of numbered names: index 0 is the first.
+inline constexpr int IDS_SUNDAY = 61204;       // "Sunday" ... "Saturday"
+inline constexpr int IDS_SUNDAY_SHORT = 61211; // "Sun" ... "Sat"
+inline constexpr int IDS_SUNDAY_LETTER = 61218;
+inline constexpr int IDS_JANUARY = 61225; // "January" ... "December"
+inline constexpr int IDS_FIRST = 61237;   // "1st" ... "4th", "Last"
+
 // The text with this number, or an empty string when there is none.
 std::string LoadString(int id);
