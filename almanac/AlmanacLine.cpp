@@ -1,0 +1,41 @@
+#include "almanac/AlmanacLine.h"
+
+#include "zadad/Utility.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Day 1-6 of January is week 1; the count turns over on days 7, 14, 21 ...
+std::string DayAndWeek(const COleDateTime& date) {
+    const COleDateTime jan1(date.GetYear(), 1, 1, 0, 0, 0);
+    const int dayOfYear = static_cast<int>(std::trunc((date - jan1).GetTotalDays())) + 1;
+    char text[64];
+    std::snprintf(text, sizeof text, "%d day / %d week", dayOfYear, dayOfYear / 7 + 1);
+    return text;
+}
+
+} // namespace
+
+AlmanacLine MakeAlmanacLine(const COleDateTime& date, const AlmanacLocation& location,
+                            const std::string& timeFormat) {
+    AlmanacLine line;
+    if (date.GetStatus() != COleDateTime::valid) return line;
+    line.dayAndWeek = DayAndWeek(date);
+
+    COleDateTime sunrise = date;
+    COleDateTime sunset;
+    COleDateTime noon;
+    CSunRiseSet::CalcSun(location.latitude, location.longitude, sunrise, sunset, noon,
+                         location.daylight, location.zoneHours);
+    if (sunrise.GetStatus() == COleDateTime::valid) {
+        line.sunrise = sunrise.Format(timeFormat.c_str());
+        line.sunset = sunset.Format(timeFormat.c_str());
+    }
+    return line;
+}
+
+AlmanacLine MakeAlmanacLine(const COleDateTime& date, const AlmanacLocation& location) {
+    return MakeAlmanacLine(date, location, CUtility::GetLocalTimeFormat(0));
+}

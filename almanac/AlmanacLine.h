@@ -1,0 +1,29 @@
+#pragma once
+// The almanac line under the calendar: the day of the year with a week count,
+// and the local times of sunrise and sunset at the configured place.
+
+#include "zadad/OleDateTime.h"
+#include "zadad/SunRiseSet.h"
+
+#include <string>
+
+// The location settings the line needs, as the options record keeps them.
+struct AlmanacLocation {
+    CSunRiseSet::latlon latitude{40, 43, 0}; // north positive
+    CSunRiseSet::latlon longitude{74, 1, 0}; // west positive
+    double zoneHours = -5.0;                 // hours east of UTC
+    int daylight = 0;                        // daylight saving time in force
+};
+
+struct AlmanacLine {
+    std::string dayAndWeek; // "%d day / %d week"
+    std::string sunrise;    // empty in polar day or night
+    std::string sunset;
+};
+
+// The three strings for date (its day counts, the time of day does not). The
+// times are formatted with timeFormat, a COleDateTime::Format pattern.
+AlmanacLine MakeAlmanacLine(const COleDateTime& date, const AlmanacLocation& location,
+                            const std::string& timeFormat);
+// The same with the hours and minutes format of the user's locale.
+AlmanacLine MakeAlmanacLine(const COleDateTime& date, const AlmanacLocation& location);
