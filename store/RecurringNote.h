@@ -32,7 +32,8 @@ public:
     // set (creation), else past the occurrence acknowledged last.
     void AdvanceOccurrence(BOOL fromStart);
     // The occurrence that follows the reference time from; changes nothing.
-    COleDateTime GetNextOccurrence(const COleDateTime& from, BOOL fromStart) const;
+    // Virtual so that holidays moved by a rule of their own (Easter) can answer.
+    virtual COleDateTime GetNextOccurrence(const COleDateTime& from, BOOL fromStart) const;
 
     int m_nRepeatUnit = kRepeatDay;
     COleDateTime m_dtLastOccurrence;
