@@ -19,12 +19,6 @@ constexpr const char* kBackupFileName = "Note.bak";
 const char* const kDefaultCategories[] = {"All", "Payment", "Appointment", "Birthday",
                                           "Anniversary"};
 
-// A bare name means a file in the program directory; a full path stays as it is.
-bool ResolvePath(std::string& path) {
-    if (!path.empty() && path.front() == '/') return CSafeFile::Exists(path);
-    return CUtility::FindFile(path) != 0;
-}
-
 void ShowMessage(const std::string& text, CMessageBox::Icon icon) {
     CMessageBox::Current().Show(text, kCaptionProgram, icon, CMessageBox::kButtonsOk);
 }
@@ -79,7 +73,7 @@ std::string CCalendarData::GetDataFilePath() const {
 BOOL CCalendarData::Save(const std::string& path) {
     const bool isDefault = path.empty();
     std::string target = isDefault ? std::string(kDataFileName) : path;
-    const bool existed = ResolvePath(target);
+    const bool existed = CUtility::FindFile(target) != 0;
     const COleDateTime now = COleDateTime::GetCurrentTime();
     if (isDefault && !existed) m_dtFirstSaved = now;
     try {

@@ -1,0 +1,25 @@
+#pragma once
+// A fresh, empty program directory for one test: $ORRINDALE_HOME points at a
+// temporary directory while the object lives and is restored afterwards.
+
+#include <QTemporaryDir>
+
+#include <optional>
+#include <string>
+
+class CTempHome {
+public:
+    CTempHome();
+    ~CTempHome();
+    CTempHome(const CTempHome&) = delete;
+    CTempHome& operator=(const CTempHome&) = delete;
+
+    // The directory, ending in '/'.
+    std::string Path() const;
+    // Path() + name.
+    std::string File(const std::string& name) const;
+
+private:
+    QTemporaryDir m_dir;
+    std::optional<QByteArray> m_previous;
+};
