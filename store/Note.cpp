@@ -4,12 +4,14 @@
 #include "store/NoteWndHandle.h"
 #include "store/ProgramFlags.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
 constexpr int kStringExpired = 126;
 constexpr int kStringHistory = 32783;
+constexpr double kMaxDaysLeft = 1e9;
 
 std::string FormatCount(const char* format, long long count) {
     char buffer[64];
@@ -95,13 +97,14 @@ int CNote::GetIconIndex() const {
 std::string CNote::GetTimeLeftText(double daysLeft) const {
     if (m_bHistory) return LoadString(kStringHistory);
     if (std::isnan(daysLeft)) return LoadString(kStringExpired);
+    // Far beyond any date the program can hold; keeps the counts inside an integer.
+    daysLeft = std::clamp(daysLeft, -kMaxDaysLeft, kMaxDaysLeft);
     // Truncated toward zero as whole counts; the half second keeps an exact
     // hour or minute from dropping one below through rounding.
     const double d = std::trunc(daysLeft);
     const double h = std::trunc(daysLeft * 24 + kHalfSecondInDays);
     const double m = std::trunc(daysLeft * 1440 + kHalfSecondInDays);
-    if (d >= 31) // also far beyond any count an int could hold
-        return FormatCount("%lld days", d < 1e15 ? static_cast<long long>(d) : 999999999999999LL);
+    if (d >= 31) return FormatCount("%lld days", static_cast<long long>(d));
     if (d < 0 || h < 0 || m < 0) return LoadString(kStringExpired);
     if (d > 0) return FormatCount(d == 1 ? "%lld day" : "%lld days", static_cast<long long>(d));
     if (h < 1) return FormatCount(m == 1 ? "%lld min" : "%lld mins", static_cast<long long>(m));

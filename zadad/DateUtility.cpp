@@ -61,23 +61,26 @@ void CDateUtility::GetLocalTimeSetting(double& zoneHours, int& daylight) {
     daylight = local.tm_isdst > 0 ? 1 : 0;
 }
 
+bool dateutility_detail::UsesTwelveHourClock(std::string_view timeFormat) {
+    return timeFormat.find("%I") != std::string_view::npos ||
+           timeFormat.find("%l") != std::string_view::npos ||
+           timeFormat.find("%r") != std::string_view::npos;
+}
+
 namespace {
-// Whether the time format of the user's LC_TIME locale shows a 12-hour clock.
-// False when the locale cannot be opened.
-bool LocaleUses12HourClock() {
+// Whether the user's LC_TIME locale shows a 12-hour clock; false when the
+// locale cannot be opened.
+bool LocaleUsesTwelveHourClock() {
     locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
     if (loc == static_cast<locale_t>(nullptr)) return false;
-    const std::string_view format = nl_langinfo_l(T_FMT, loc);
-    const bool twelve = format.find("%I") != std::string_view::npos ||
-                        format.find("%l") != std::string_view::npos ||
-                        format.find("%r") != std::string_view::npos;
+    const bool twelve = dateutility_detail::UsesTwelveHourClock(nl_langinfo_l(T_FMT, loc));
     freelocale(loc);
     return twelve;
 }
 } // namespace
 
 std::string CDateUtility::GetLocalTimeFormat(int withSeconds) {
-    if (LocaleUses12HourClock()) return withSeconds ? "%#I:%M:%S %p" : "%#I:%M %p";
+    if (LocaleUsesTwelveHourClock()) return withSeconds ? "%#I:%M:%S %p" : "%#I:%M %p";
     return withSeconds ? "%#H:%M:%S" : "%#H:%M";
 }
 
@@ -124,14 +127,18 @@ void CreateDirectoryIfMissing(const std::string& dir) {
 
 } // namespace
 
-std::string CDateUtility::GetAppPath() {
+std::string dateutility_detail::ProgramDirectoryFor(const std::string& executableDir) {
     std::string dir = EnvOrEmpty("ORRINDALE_HOME");
     if (dir.empty()) {
-        dir = ExecutableDirectory();
+        dir = executableDir;
         if (dir.empty() || access(dir.c_str(), W_OK) != 0) dir = UserDataDirectory();
     }
     CreateDirectoryIfMissing(dir);
     return WithOneTrailingSlash(dir);
+}
+
+std::string CDateUtility::GetAppPath() {
+    return dateutility_detail::ProgramDirectoryFor(ExecutableDirectory());
 }
 
 int CDateUtility::FindFile(std::string& name) {

@@ -5,6 +5,7 @@
 #include "zadad/WinTypes.h"
 
 #include <string>
+#include <string_view>
 
 class CArchive;
 
@@ -16,6 +17,11 @@ constexpr COleDateTime DateFromDays(double days) {
     dt.m_dt = days;
     return dt;
 }
+
+// Whether a locale's time format (its T_FMT) shows a 12-hour clock.
+bool UsesTwelveHourClock(std::string_view timeFormat);
+// The program directory for a program whose executable lies in executableDir.
+std::string ProgramDirectoryFor(const std::string& executableDir);
 } // namespace dateutility_detail
 
 class CDateUtility {
