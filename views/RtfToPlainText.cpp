@@ -1,0 +1,7 @@
+#include "views/RtfToPlainText.h"
+
+#include "views/RtfReader.h"
+
+std::string RtfToPlainText(std::string_view text) {
+    return CRtfReader::Read(text).PlainText();
+}
