@@ -1,0 +1,33 @@
+#pragma once
+// Everything the options sheet edits, filled from the settings when the sheet
+// opens and written back when it is confirmed: the "Note" and "Appearance"
+// values always, the holidays, categories and location only from the pages
+// the user opened. Then the data file is saved and read back, so that every
+// part of the program works with the new settings.
+
+#include "options/AppearanceOptions.h"
+#include "options/CategoryOptions.h"
+#include "options/HolidayRecords.h"
+#include "options/LocationOptions.h"
+#include "options/NoteOptions.h"
+
+class CCalendarData;
+
+class COptionValues {
+public:
+    void Fill(const CCalendarData& data);
+    // Writes the values back into data; false when the holiday file or the
+    // data file could not be written (the user has been told).
+    bool Commit(CCalendarData& data) const;
+
+    CNoteOptions m_note;
+    CAppearanceOptions m_appearance;
+    CCategoryOptions m_categories;
+    CLocationOptions m_location;
+    CHolidayRecords m_holidays;
+
+    // Pages the user opened.
+    bool m_bHolidayOpened = false;
+    bool m_bCategoriesOpened = false;
+    bool m_bLocationOpened = false;
+};

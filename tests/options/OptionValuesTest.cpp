@@ -1,0 +1,81 @@
+#include "options/OptionValues.h"
+
+#include "almanac/HolidayList.h"
+#include "almanac/HolidayNote.h"
+#include "store/CalendarData.h"
+#include "store/ProgramFlags.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/TempHome.h"
+#include "tests/support/TestClock.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const char* const kHolidayLine = "YEAR`7`4`Independence Day``1`0`1`1`1`1\r\n";
+
+class OptionValuesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramFlags();
+        std::ofstream(m_home.File("Holiday.txt"), std::ios::binary) << kHolidayLine;
+        CHolidayList::Attach(m_data);
+        m_data.Load();
+        m_values.Fill(m_data);
+    }
+    void TearDown() override { ResetProgramFlags(); }
+
+    std::size_t HolidayCount() const {
+        return static_cast<std::size_t>(m_data.m_noteManager.m_nHolidayCount);
+    }
+
+    CTestClock m_clock{COleDateTime(2026, 12, 8, 9, 30, 0)};
+    CFakeMessageBox m_box;
+    CTempHome m_home;
+    CCalendarData m_data;
+    COptionValues m_values;
+};
+
+} // namespace
+
+TEST_F(OptionValuesTest, OkSavesTheDataFileAndReadsItBack) {
+    m_values.m_note.m_nStopSeconds = 25;
+    m_values.m_appearance.m_strToolbarTexture = "/t.bmp";
+    ASSERT_TRUE(m_values.Commit(m_data));
+    EXPECT_TRUE(std::filesystem::exists(m_home.File("Note.Dat")));
+    EXPECT_EQ(m_data.m_nStopAlarmSeconds, 25);
+    EXPECT_EQ(m_data.m_strToolbarTexture, "/t.bmp");
+    EXPECT_EQ(HolidayCount(), 1u); // reloaded with the holidays in front
+
+    CCalendarData fresh; // what the next start will see
+    fresh.Load();
+    EXPECT_EQ(fresh.m_nStopAlarmSeconds, 25);
+}
+
+TEST_F(OptionValuesTest, PagesNotOpenedLeaveTheirSettingsAlone) {
+    m_values.m_categories.Add("Travel");
+    m_values.m_location.m_nLatDeg = 10;
+    m_values.m_holidays.Append(CHolidayRecords::MakeNew());
+    ASSERT_TRUE(m_values.Commit(m_data));
+    EXPECT_EQ(m_data.m_arrCategories.size(), 5u);
+    EXPECT_EQ(m_data.m_dLatDeg, 40.0);
+    EXPECT_EQ(HolidayCount(), 1u);
+}
+
+TEST_F(OptionValuesTest, OpenedPagesReplaceCategoriesLocationAndHolidays) {
+    m_values.m_bCategoriesOpened = m_values.m_bLocationOpened = m_values.m_bHolidayOpened = true;
+    m_values.m_holidays.Load();
+    m_values.m_holidays.Append(CHolidayRecords::MakeNew());
+    m_values.m_categories.Add("Travel");
+    m_values.m_location.m_nLatDeg = 10;
+    m_values.m_location.m_nLatHemisphere = CLocationOptions::kSouth;
+    ASSERT_TRUE(m_values.Commit(m_data));
+    ASSERT_EQ(m_data.m_arrCategories.size(), 6u);
+    EXPECT_EQ(m_data.m_arrCategories.back().m_strName, "Travel");
+    EXPECT_EQ(m_data.m_nNextCategoryID, 6);
+    EXPECT_EQ(m_data.m_dLatDeg, -10.0);
+    EXPECT_EQ(HolidayCount(), 2u); // the holiday file was rewritten before the reload
+}
