@@ -2,6 +2,7 @@
 
 #include "res/StringTable.h"
 #include "store/DataFile.h"
+#include "store/DataFileReader.h"
 #include "store/MessageBox.h"
 #include "store/SafeFile.h"
 #include "store/TimeFormats.h"
@@ -10,6 +11,7 @@
 
 #include <charconv>
 #include <exception>
+#include <stdexcept>
 
 namespace {
 
@@ -77,10 +79,14 @@ BOOL CCalendarData::Save(const std::string& path) {
     const COleDateTime now = COleDateTime::GetCurrentTime();
     if (isDefault && !existed) m_dtFirstSaved = now;
     try {
-        CArchive ar;
-        CDataFile::Store(ar, *this, isDefault ? m_dtFirstSaved : now, now);
-        if (KeepDamagedFileBeforeReplacing(target) && CSafeFile::Write(target, ar.Buffer()))
-            return 1;
+        CSafeFile file(target);
+        if (!file.Open()) throw std::runtime_error("cannot create " + target);
+        CDataFile::Store(
+            [&file](const std::vector<std::uint8_t>& bytes) {
+                if (!file.Write(bytes)) throw std::runtime_error("cannot write");
+            },
+            *this, isDefault ? m_dtFirstSaved : now, now);
+        if (KeepDamagedFileBeforeReplacing(target) && file.Commit()) return 1;
     } catch (const std::exception&) {
     }
     ReportSaveError();
@@ -97,11 +103,10 @@ BOOL CCalendarData::Load() {
         return 1;
     }
     try {
-        std::vector<std::uint8_t> bytes;
-        if (!CSafeFile::Read(path, bytes))
-            throw CArchiveException(CArchiveException::badFormat, "cannot read " + path);
-        CArchive ar(bytes);
-        CDataFile::Load(ar, *this);
+        CDataFileReader in(path);
+        if (!in.IsOpen())
+            throw CArchiveException(CArchiveException::badFormat, "cannot open " + path);
+        CDataFile::Load(in, *this);
     } catch (const std::exception&) {
         ReportReadError(path, now);
         return 0;

@@ -1,6 +1,7 @@
 #include "store/DataFile.h"
 
 #include "store/CalendarData.h"
+#include "store/DataFileReader.h"
 #include "store/ProgramFlags.h"
 #include "store/TimeFormats.h"
 #include "zadad/Archive.h"
@@ -56,6 +57,13 @@ constexpr std::size_t kSmallestCategory = 5;
 
 void CDataFile::Store(CArchive& ar, CCalendarData& data, const COleDateTime& firstStamp,
                       const COleDateTime& now) {
+    Store([&ar](const std::vector<std::uint8_t>& bytes) { ar.Write(bytes.data(), bytes.size()); },
+          data, firstStamp, now);
+}
+
+void CDataFile::Store(const CNoteManager::ByteSink& write, CCalendarData& data,
+                      const COleDateTime& firstStamp, const COleDateTime& now) {
+    CArchive ar;
     COleDateTime first = firstStamp;
     COleDateTime saved = now;
     Exchange(ar, first);
@@ -69,10 +77,23 @@ void CDataFile::Store(CArchive& ar, CCalendarData& data, const COleDateTime& fir
     StoreCategories(ar, data);
     ExchangeAlarmOptions(ar, data);
     ExchangeLocation(ar, data);
-    data.m_noteManager.Serialize(ar);
+    write(ar.Buffer());
+    data.m_noteManager.Store(write);
 }
 
 void CDataFile::Load(CArchive& ar, CCalendarData& data) {
+    CDataFileReader in(ar);
+    Load(in, data);
+}
+
+void CDataFile::Load(CDataFileReader& in, CCalendarData& data) {
+    in.Read([&data](CArchive& ar) { LoadSettings(ar, data); });
+    data.m_noteManager.Load(in, data.m_nClearHistoryDays);
+}
+
+// The header and the settings block; every step only overwrites, so a
+// second run over the same bytes gives the same result.
+void CDataFile::LoadSettings(CArchive& ar, CCalendarData& data) {
     Exchange(ar, data.m_dtFirstSaved);
     Exchange(ar, data.m_dtLastSaved);
     ExchangeHeader(ar, data);
@@ -82,7 +103,6 @@ void CDataFile::Load(CArchive& ar, CCalendarData& data) {
     LoadCategories(ar, data);
     ExchangeAlarmOptions(ar, data);
     if (version >= kLocationVersion) ExchangeLocation(ar, data);
-    data.m_noteManager.Serialize(ar, data.m_nClearHistoryDays);
 }
 
 void CDataFile::ExchangeHeader(CArchive& ar, CCalendarData& data) {
@@ -134,7 +154,8 @@ void CDataFile::LoadCategories(CArchive& ar, CCalendarData& data) {
     std::int32_t count = 0;
     ar >> count;
     Exchange(ar, data.m_nNextCategoryID);
-    if (count < 0 || static_cast<std::size_t>(count) > ar.Remaining() / kSmallestCategory)
+    if (count < 0) throw CArchiveException(CArchiveException::badFormat, "negative category count");
+    if (static_cast<std::size_t>(count) > ar.Remaining() / kSmallestCategory)
         throw CArchiveException(CArchiveException::badLength,
                                 "category count larger than the file");
     for (std::int32_t i = 0; i < count; ++i) {

@@ -4,16 +4,22 @@
 // notes block. Reading fills the data object field by field, so whatever was
 // read before a damaged spot stays in it.
 
+#include "store/NoteManager.h"
+
 class CArchive;
 class CCalendarData;
-class COleDateTime;
+class CDataFileReader;
 
 class CDataFile {
 public:
-    // firstStamp goes into the first header slot, now into the second.
+    // firstStamp goes into the first header slot, now into the second. The
+    // bytes go to write a piece at a time, or all into ar.
+    static void Store(const CNoteManager::ByteSink& write, CCalendarData& data,
+                      const COleDateTime& firstStamp, const COleDateTime& now);
     static void Store(CArchive& ar, CCalendarData& data, const COleDateTime& firstStamp,
                       const COleDateTime& now);
     // Throws CArchiveException for a cut or malformed file.
+    static void Load(CDataFileReader& in, CCalendarData& data);
     static void Load(CArchive& ar, CCalendarData& data);
 
     // Format versions in thousandths, as the file stores them: the oldest
@@ -22,6 +28,7 @@ public:
     static constexpr int kLocationVersion = 1500;
 
 private:
+    static void LoadSettings(CArchive& ar, CCalendarData& data);
     static void ExchangeHeader(CArchive& ar, CCalendarData& data);
     static void ExchangeDisplay(CArchive& ar, CCalendarData& data);
     static void ExchangeAlarmOptions(CArchive& ar, CCalendarData& data);

@@ -1,5 +1,6 @@
 #include "store/NoteManager.h"
 
+#include "store/DataFileReader.h"
 #include "store/NoteCasts.h"
 #include "zadad/Archive.h"
 
@@ -90,7 +91,8 @@ void CNoteManager::Delete(WORD id) {
 }
 
 void CNoteManager::RemoveAll() {
-    NoteMap notes;
+    // Out of the map first: a note's window may look notes up as it closes.
+    NoteMap notes(&m_nodePool);
     notes.swap(m_mapNotes);
     notes.clear();
     m_nNextAlarmID = 0;
@@ -123,10 +125,14 @@ void CNoteManager::FindNextAlarm() {
 }
 
 void CNoteManager::Serialize(CArchive& ar, int clearHistoryDays) {
-    if (ar.IsStoring())
-        Store(ar);
-    else
-        Load(ar, clearHistoryDays);
+    if (ar.IsStoring()) {
+        Store([&ar](const std::vector<std::uint8_t>& bytes) {
+            ar.Write(bytes.data(), bytes.size());
+        });
+        return;
+    }
+    CDataFileReader in(ar);
+    Load(in, clearHistoryDays);
 }
 
 namespace {
@@ -141,31 +147,45 @@ bool IsStoredKind(const CNote& note) {
 // already make 6; a kind 10 entry is the kind code alone.
 constexpr std::size_t kSmallestRecord = 4;
 
+constexpr std::size_t kStorePiece = 256 * 1024;
+
 } // namespace
 
-void CNoteManager::Store(CArchive& ar) const {
+void CNoteManager::Store(const ByteSink& write) const {
     std::int32_t count = 0;
     for (const auto& entry : m_mapNotes)
         count += IsStoredKind(*entry.second) ? 1 : 0;
+    CArchive ar;
     ar << count << static_cast<std::int32_t>(m_nNextID);
     for (const auto& entry : m_mapNotes) {
         CNote& note = *entry.second;
         if (!IsStoredKind(note)) continue;
         ar << static_cast<std::int32_t>(note.m_nType);
         note.Serialize(ar);
+        // Handed on in pieces: a large store is never held twice in memory.
+        if (ar.Buffer().size() >= kStorePiece) {
+            write(ar.Buffer());
+            ar = CArchive();
+        }
     }
+    write(ar.Buffer());
 }
 
-void CNoteManager::Load(CArchive& ar, int clearHistoryDays) {
+void CNoteManager::Load(CDataFileReader& in, int clearHistoryDays) {
     std::int32_t count = 0;
     std::int32_t nextID = 0;
-    ar >> count >> nextID;
-    if (count < 0 || static_cast<std::size_t>(count) > ar.Remaining() / kSmallestRecord)
-        throw CArchiveException(CArchiveException::badLength, "note count larger than the file");
+    in.Read([&](CArchive& ar) {
+        ar >> count >> nextID;
+        if (count < 0) throw CArchiveException(CArchiveException::badFormat, "negative note count");
+        if (static_cast<std::size_t>(count) > ar.Remaining() / kSmallestRecord)
+            throw CArchiveException(CArchiveException::badLength,
+                                    "note count larger than the file");
+    });
     m_nNextID = std::max<int>(nextID, kFirstNoteID);
     const COleDateTime now = COleDateTime::GetCurrentTime();
     for (std::int32_t i = 0; i < count; ++i) {
-        std::unique_ptr<CNote> note = LoadRecord(ar);
+        std::unique_ptr<CNote> note;
+        in.Read([&note](CArchive& ar) { note = LoadRecord(ar); });
         if (note && KeepLoaded(*note, now, clearHistoryDays)) Add(std::move(note));
     }
 }

@@ -7,11 +7,14 @@
 #include "store/Note.h"
 #include "store/NoteOccurrence.h"
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <memory_resource>
 #include <vector>
 
 class CArchive;
+class CDataFileReader;
 
 // Which notes the notes list asks for.
 enum NoteRange : int {
@@ -31,7 +34,9 @@ enum NoteSortOrder : int {
 
 class CNoteManager {
 public:
-    using NoteMap = std::map<WORD, std::unique_ptr<CNote>>;
+    using NoteMap = std::pmr::map<WORD, std::unique_ptr<CNote>>;
+    // Takes the bytes of the data file a piece at a time.
+    using ByteSink = std::function<void(const std::vector<std::uint8_t>&)>;
 
     // Holidays take 1 up to kLastHolidayID, every other note kFirstNoteID up.
     static constexpr int kLastHolidayID = 599;
@@ -76,6 +81,10 @@ public:
     // The notes block of the data file. Loading drops expired repeated notes
     // and, when clearHistoryDays is positive, history copies older than that.
     void Serialize(CArchive& ar, int clearHistoryDays = 0);
+    // The two halves on their own: storing hands the bytes over in pieces of
+    // a few hundred kilobytes, loading reads the file a record at a time.
+    void Store(const ByteSink& write) const;
+    void Load(CDataFileReader& in, int clearHistoryDays);
 
     const NoteMap& Notes() const { return m_mapNotes; }
     std::size_t GetCount() const { return m_mapNotes.size(); }
@@ -94,12 +103,13 @@ private:
     // Whether the note's ID lies in the range of its kind.
     static bool IsOwnID(const CNote& note);
 
-    void Store(CArchive& ar) const;
-    void Load(CArchive& ar, int clearHistoryDays);
-    std::unique_ptr<CNote> LoadRecord(CArchive& ar);
+    static std::unique_ptr<CNote> LoadRecord(CArchive& ar);
     static bool KeepLoaded(const CNote& note, const COleDateTime& now, int clearHistoryDays);
 
     void SortNotes(std::vector<CNote*>& notes, int sortOrder) const;
 
-    NoteMap m_mapNotes;
+    // The map's nodes sit together in a pool rather than between the notes,
+    // so walking every note in ID order stays quick.
+    std::pmr::unsynchronized_pool_resource m_nodePool;
+    NoteMap m_mapNotes{&m_nodePool};
 };

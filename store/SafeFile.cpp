@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 
 namespace {
@@ -13,17 +12,24 @@ QString ToQt(const std::string& path) {
 
 } // namespace
 
-bool CSafeFile::Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    // QSaveFile writes beside the target, syncs on commit and renames; it
-    // never falls back to writing the target in place.
-    QSaveFile file(ToQt(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+CSafeFile::CSafeFile(const std::string& path) : m_file(ToQt(path)) {}
+
+bool CSafeFile::Open() {
+    return m_file.open(QIODevice::WriteOnly);
+}
+
+bool CSafeFile::Write(const std::vector<std::uint8_t>& bytes) {
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return m_file.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+}
+
+bool CSafeFile::Commit() {
+    return m_file.commit();
+}
+
+bool CSafeFile::Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    CSafeFile file(path);
+    return file.Open() && file.Write(bytes) && file.Commit();
 }
 
 bool CSafeFile::Copy(const std::string& source, const std::string& target) {
@@ -33,10 +39,17 @@ bool CSafeFile::Copy(const std::string& source, const std::string& target) {
 
 bool CSafeFile::Read(const std::string& path, std::vector<std::uint8_t>& bytes) {
     QFile file(ToQt(path));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    bytes.assign(data.begin(), data.end());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    // Straight into the caller's buffer, without a second copy on the way.
+    const qint64 size = file.size();
+    if (size < 0) return false;
+    bytes.resize(static_cast<std::size_t>(size));
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + done, size - done);
+        if (n <= 0) return false;
+        done += n;
+    }
     return true;
 }
 

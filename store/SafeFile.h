@@ -1,8 +1,10 @@
 #pragma once
-// Whole-file reads and writes that never leave a half-written file behind: a
-// write goes to a temporary file in the same directory, is flushed to disk
-// and only then renamed over the target, so the old file stays as it was
-// until the new one is complete.
+// File writes that never leave a half-written file behind: the new content
+// goes to a temporary file in the same directory, is flushed to disk and only
+// then renamed over the target, so the old file stays as it was until the new
+// one is complete. Plus the few whole-file operations the data file needs.
+
+#include <QSaveFile>
 
 #include <cstdint>
 #include <string>
@@ -10,6 +12,15 @@
 
 class CSafeFile {
 public:
+    // A replacement for the file at path, written piece by piece; nothing
+    // changes on disk until Commit, and dropping the object without it
+    // leaves the old file untouched.
+    explicit CSafeFile(const std::string& path);
+    bool Open();
+    bool Write(const std::vector<std::uint8_t>& bytes);
+    // Syncs the new content to disk and puts it in place of the old file.
+    bool Commit();
+
     // Replaces path with bytes; false (and the old file untouched) on any failure.
     static bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes);
     // Replaces target with a copy of source, by the same rule as Write.
@@ -22,4 +33,8 @@ public:
     // A name beside path that no file has yet: path + suffix, then path +
     // suffix + "-2", "-3" ...
     static std::string FreeName(const std::string& path, const std::string& suffix);
+
+private:
+    // QSaveFile never falls back to writing the target in place.
+    QSaveFile m_file;
 };

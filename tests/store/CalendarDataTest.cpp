@@ -162,6 +162,68 @@ TEST_F(CalendarDataTest, AFileSavedWithinADayIsNotBackedUp) {
     }
 }
 
+// A file far larger than what the loader reads at once, with a note count
+// (17,000 x 4 bytes) and a text in the middle note that each need more than
+// one piece of it.
+constexpr int kManyNotes = 17000;
+constexpr int kLongTextNote = kManyNotes / 2;
+
+std::string ManyNotesText(int i) {
+    return std::string(i == kLongTextNote ? 200000 : 100 + i % 300,
+                       static_cast<char>('a' + i % 26));
+}
+
+CDataFileWriter ManyNotes(std::size_t& longTextRecord) {
+    CDataFileWriter w;
+    w.Header(COleDateTime(2020, 1, 1, 0, 0, 0), kNow).Settings({}).NotesHeader(kManyNotes, 600);
+    FileNote note;
+    for (int i = 0; i < kManyNotes; ++i) {
+        note.id = 600 + i;
+        note.title = "note " + std::to_string(i);
+        note.text = ManyNotesText(i);
+        if (i == kLongTextNote) longTextRecord = w.Size();
+        w.Note(note);
+    }
+    return w;
+}
+
+TEST_F(CalendarDataTest, LargeFilesAreReadAndWrittenInPieces) {
+    std::size_t longTextRecord = 0;
+    const CDataFileWriter w = ManyNotes(longTextRecord);
+    ASSERT_TRUE(w.WriteTo(DataFile()));
+    CCalendarData data;
+    ASSERT_TRUE(data.Load());
+    ASSERT_EQ(data.m_noteManager.GetCount(), static_cast<std::size_t>(kManyNotes));
+    for (int i : {0, 1, kLongTextNote, kManyNotes - 1}) {
+        const CNote* note = data.LookupNote(static_cast<WORD>(600 + i));
+        ASSERT_NE(note, nullptr) << i;
+        EXPECT_EQ(note->m_strTitle, "note " + std::to_string(i));
+        EXPECT_EQ(note->m_strText, ManyNotesText(i));
+    }
+    // The same bytes as the writer's, apart from the two time stamps.
+    ASSERT_TRUE(data.Save());
+    const auto saved = FileBytes(DataFile());
+    ASSERT_EQ(saved.size(), w.Size());
+    EXPECT_TRUE(std::equal(saved.begin() + 24, saved.end(), w.Bytes().begin() + 24));
+
+    // Cut inside the long text: the notes before it stay.
+    ASSERT_TRUE(w.WriteTo(DataFile(), longTextRecord + 100000));
+    CCalendarData damaged;
+    EXPECT_FALSE(damaged.Load());
+    EXPECT_EQ(damaged.m_noteManager.GetCount(), static_cast<std::size_t>(kLongTextNote));
+    EXPECT_EQ(damaged.LookupNote(static_cast<WORD>(600 + kLongTextNote)), nullptr);
+}
+
+TEST_F(CalendarDataTest, ACountBeyondTheFileIsAReadErrorEvenWhenReadInPieces) {
+    CDataFileWriter w;
+    w.Header(COleDateTime(2020, 1, 1, 0, 0, 0), kNow).Settings({}).NotesHeader(0x7FFFFFFF, 600);
+    w.Raw(std::string(300000, 'x'));
+    ASSERT_TRUE(w.WriteTo(DataFile()));
+    CCalendarData data;
+    EXPECT_FALSE(data.Load());
+    EXPECT_EQ(data.m_noteManager.GetCount(), 0u);
+}
+
 TEST_F(CalendarDataTest, AFailedSaveLeavesTheOldFileAsItWas) {
     CCalendarData data;
     data.AddNote(MakeMemo("kept", kNow));

@@ -1,0 +1,31 @@
+#include "store/DataFileReader.h"
+
+#include <cstring>
+
+CDataFileReader::CDataFileReader(const std::string& path) : m_file(QString::fromStdString(path)) {
+    if (m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) m_buffer.resize(kInitialWindow);
+}
+
+bool CDataFileReader::NeedsMore(const CArchiveException& e) {
+    // A malformed value is wrong however much more is read.
+    return e.m_cause == CArchiveException::endOfFile || e.m_cause == CArchiveException::badLength;
+}
+
+bool CDataFileReader::Refill() {
+    if (!m_file.isOpen() || m_file.atEnd()) return false;
+    if (m_pos > 0) {
+        std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
+        m_end -= m_pos;
+        m_pos = 0;
+    }
+    // A piece larger than the window (a long text, or a count checked against
+    // what is left) needs a larger window; it never grows past the file.
+    if (m_end == m_buffer.size())
+        m_buffer.resize(std::min<std::size_t>(
+            m_buffer.size() * 2, m_end + static_cast<std::size_t>(m_file.bytesAvailable())));
+    const qint64 n = m_file.read(reinterpret_cast<char*>(m_buffer.data()) + m_end,
+                                 static_cast<qint64>(m_buffer.size() - m_end));
+    if (n <= 0) return false;
+    m_end += static_cast<std::size_t>(n);
+    return true;
+}
