@@ -8,7 +8,6 @@
 #include "zadad/TextCodec.h"
 #include "zadad/Utility.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -49,6 +48,25 @@ const char* Flag(BOOL value) {
     return value ? "1" : "0";
 }
 
+// The lines of one LF-ended piece of the file: a bare CR ends a line too, so
+// CR LF files and old CR-only files both split right.
+std::vector<std::string> SplitAtCarriageReturns(const std::string& piece) {
+    std::vector<std::string> lines;
+    std::string::size_type start = 0;
+    for (std::string::size_type end; (end = piece.find('\r', start)) != std::string::npos;
+         start = end + 1)
+        lines.push_back(piece.substr(start, end - start));
+    lines.push_back(piece.substr(start));
+    return lines;
+}
+
+void ReportHolidaysSkipped() {
+    ShowMessage("Holiday.txt lists more holidays than the calendar can hold: only the first " +
+                    Number(CNoteManager::kLastHolidayID) +
+                    " are shown and the rest of the file was skipped.",
+                kCaptionWarning, CMessageBox::kIconWarning);
+}
+
 } // namespace
 
 void CHolidayList::Attach(CCalendarData& data) {
@@ -70,24 +88,14 @@ void CHolidayList::Load(CNoteManager& manager) {
     if (!CUtility::FindFile(path)) return;
     std::ifstream in(path, std::ios::binary);
     if (!in) return;
-    std::string chunk;
     bool first = true;
-    while (std::getline(in, chunk)) {
-        // A bare CR ends a line too, so CR LF and old CR-only files both split right.
-        std::string::size_type start = 0;
-        while (start <= chunk.size()) {
-            const std::string::size_type end = std::min(chunk.find('\r', start), chunk.size());
-            const std::string line = ToProgramText(chunk.substr(start, end - start), first);
-            first = false;
-            if (AddHoliday(manager, line) == AddResult::kNoIDLeft) {
-                ShowMessage("Holiday.txt lists more holidays than the calendar can hold: only the "
-                            "first " +
-                                Number(CNoteManager::kLastHolidayID) +
-                                " are shown and the rest of the file was skipped.",
-                            kCaptionWarning, CMessageBox::kIconWarning);
+    for (std::string piece; std::getline(in, piece);) {
+        for (const std::string& raw : SplitAtCarriageReturns(piece)) {
+            if (AddHoliday(manager, ToProgramText(raw, first)) == AddResult::kNoIDLeft) {
+                ReportHolidaysSkipped();
                 return;
             }
-            start = end + 1;
+            first = false;
         }
     }
     if (in.bad()) ShowMessage("Data Read Error!", kCaptionProgram, CMessageBox::kIconStop);
