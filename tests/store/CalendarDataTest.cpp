@@ -44,6 +44,28 @@ QStringList FilesIn(const std::string& dir) {
         .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
+// While it lives, this process may write no file larger than `bytes` (root
+// included, unlike a read-only directory); writes past it fail.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int);
+};
+
 class CalendarDataTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramFlags(); }
@@ -234,16 +256,11 @@ TEST_F(CalendarDataTest, AFailedSaveLeavesTheOldFileAsItWas) {
     auto big = MakeMemo("big", kNow);
     big->m_strText.assign(1 << 20, 'x');
     data.AddNote(std::move(big));
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const BOOL saved = data.Save();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
-
+    BOOL saved = 1;
+    {
+        const CFileSizeLimit limit(64 * 1024);
+        saved = data.Save();
+    }
     EXPECT_FALSE(saved);
     ASSERT_EQ(m_box.m_shown.size(), 1u);
     EXPECT_EQ(m_box.m_shown[0].text, "Fail to save data");
@@ -297,6 +314,26 @@ TEST_F(CalendarDataTest, ADamagedFileIsKeptBesideTheOneTheNextSaveWrites) {
     EXPECT_TRUE(reloaded.Load());
     EXPECT_EQ(reloaded.LookupNote(600)->m_strTitle, "before the damage");
     EXPECT_EQ(m_box.m_shown.size(), 1u);
+}
+
+TEST_F(CalendarDataTest, ADamagedFileThatCannotBeCopiedIsRenamedBeforeTheNextSave) {
+    const std::string junk(100 * 1024, 'j');
+    ASSERT_TRUE(CDataFileWriter().Raw(junk).WriteTo(DataFile()));
+    CCalendarData data;
+    {
+        const CFileSizeLimit limit(8 * 1024); // too small for the copy
+        EXPECT_FALSE(data.Load());
+    }
+    const std::string kept = DataFile() + ".damaged-20261208-0930";
+    EXPECT_FALSE(CSafeFile::Exists(kept));
+    ASSERT_EQ(m_box.m_shown.size(), 1u);
+    EXPECT_NE(m_box.m_shown[0].text.find("will be renamed to " + kept), std::string::npos);
+
+    ASSERT_TRUE(data.Save());
+    std::vector<std::uint8_t> keptBytes = FileBytes(kept);
+    EXPECT_EQ(std::string(keptBytes.begin(), keptBytes.end()), junk);
+    CCalendarData reloaded;
+    EXPECT_TRUE(reloaded.Load());
 }
 
 TEST_F(CalendarDataTest, TwoDamagedLoadsInOneMinuteKeepTwoCopies) {
