@@ -63,8 +63,8 @@ TEST(RichTextConverter, WhatTheModelCannotHoldIsLeftOut) {
     const CRtfDocument doc = CRichTextConverter::FromTextDocument(qt);
     ASSERT_EQ(doc.m_paragraphs.size(), 1u);
     EXPECT_EQ(doc.PlainText(), "heavylight");
-    EXPECT_TRUE(FindRun(doc, "heavy")->m_format.m_bBold) << "demi-bold counts as bold";
-    EXPECT_FALSE(FindRun(doc, "light")->m_format.m_bBold);
+    EXPECT_TRUE(FormatOf(doc, "heavy").m_bBold) << "demi-bold counts as bold";
+    EXPECT_FALSE(FormatOf(doc, "light").m_bBold);
 
     QTextCharFormat noSize;
     noSize.setFontPointSize(-3);

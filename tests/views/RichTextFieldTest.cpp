@@ -37,8 +37,8 @@ TEST(RichTextField, BoldToggleFollowsTheUniformSelectionRule) {
     field.SetRichText("hello world");
     Select(field, 0, 5);
     field.ToggleBold();
-    EXPECT_TRUE(FindRun(Content(field), "hello")->m_format.m_bBold);
-    EXPECT_FALSE(FindRun(Content(field), " world")->m_format.m_bBold);
+    EXPECT_TRUE(FormatOf(Content(field), "hello").m_bBold);
+    EXPECT_FALSE(FormatOf(Content(field), " world").m_bBold);
 
     Select(field, 0, 11); // partly bold: all of it becomes bold
     field.ToggleBold();
@@ -58,8 +58,8 @@ TEST(RichTextField, BoldToggleAcrossParagraphs) {
     field.SetRichText("{\\rtf1 one\\par {\\b two}\\par}");
     Select(field, 0, 7);
     field.ToggleBold();
-    EXPECT_TRUE(FindRun(Content(field), "one")->m_format.m_bBold);
-    EXPECT_TRUE(FindRun(Content(field), "two")->m_format.m_bBold);
+    EXPECT_TRUE(FormatOf(Content(field), "one").m_bBold);
+    EXPECT_TRUE(FormatOf(Content(field), "two").m_bBold);
 }
 
 TEST(RichTextField, BoldToggleWithoutSelectionSetsTheTypingFormat) {
@@ -71,9 +71,9 @@ TEST(RichTextField, BoldToggleWithoutSelectionSetsTheTypingFormat) {
     field.ToggleBold();
     QTest::keyClicks(&field, QStringLiteral("c"));
     const CRtfDocument doc = Content(field);
-    EXPECT_FALSE(FindRun(doc, "a")->m_format.m_bBold);
-    EXPECT_TRUE(FindRun(doc, "b")->m_format.m_bBold);
-    EXPECT_FALSE(FindRun(doc, "c")->m_format.m_bBold);
+    EXPECT_FALSE(FormatOf(doc, "a").m_bBold);
+    EXPECT_TRUE(FormatOf(doc, "b").m_bBold);
+    EXPECT_FALSE(FormatOf(doc, "c").m_bBold);
 }
 
 TEST(RichTextField, FaceNameOfTheSelection) {
@@ -81,14 +81,14 @@ TEST(RichTextField, FaceNameOfTheSelection) {
     field.SetRichText("face name");
     Select(field, 0, 4);
     field.SetSelectionFaceName(QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(FindRun(Content(field), "face")->m_format.m_strFace, "DejaVu Serif");
-    EXPECT_EQ(FindRun(Content(field), " name")->m_format.m_strFace, "");
+    EXPECT_EQ(FormatOf(Content(field), "face").m_strFace, "DejaVu Serif");
+    EXPECT_EQ(FormatOf(Content(field), " name").m_strFace, "");
 
     field.selectAll();
     field.SetSelectionFaceName(QString(40, QLatin1Char('F')));
-    EXPECT_EQ(FindRun(Content(field), "face")->m_format.m_strFace, std::string(31, 'F'));
+    EXPECT_EQ(FormatOf(Content(field), "face").m_strFace, std::string(31, 'F'));
     field.SetSelectionFaceName(QStringLiteral("  "));
-    EXPECT_EQ(FindRun(Content(field), "face")->m_format.m_strFace, std::string(31, 'F'));
+    EXPECT_EQ(FormatOf(Content(field), "face").m_strFace, std::string(31, 'F'));
 }
 
 TEST(RichTextField, PointSizeOfTheSelection) {
@@ -96,12 +96,12 @@ TEST(RichTextField, PointSizeOfTheSelection) {
     field.SetRichText("size");
     field.selectAll();
     field.SetSelectionPointSize(14);
-    EXPECT_EQ(FindRun(Content(field), "size")->m_format.m_nHalfPoints, 28);
+    EXPECT_EQ(FormatOf(Content(field), "size").m_nHalfPoints, 28);
     field.SetSelectionPointSize(0);
     field.SetSelectionPointSize(-5);
-    EXPECT_EQ(FindRun(Content(field), "size")->m_format.m_nHalfPoints, 28);
+    EXPECT_EQ(FormatOf(Content(field), "size").m_nHalfPoints, 28);
     field.SetSelectionPointSize(100000);
-    EXPECT_EQ(FindRun(Content(field), "size")->m_format.m_nHalfPoints, 2 * 1638);
+    EXPECT_EQ(FormatOf(Content(field), "size").m_nHalfPoints, 2 * 1638);
 }
 
 TEST(RichTextField, RichTextGoesInAndComesOutUnchanged) {

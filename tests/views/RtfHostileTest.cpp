@@ -30,15 +30,15 @@ std::string Repeat(std::string_view piece, std::size_t times) {
 
 TEST(RtfHostile, UnbalancedBraces) {
     EXPECT_EQ(Plain("{\\rtf1 {\\b bold"), "bold");
-    const CRtfRun* bold = FindRun(CRtfReader::Read("{\\rtf1 {\\b bold"), "bold");
-    ASSERT_NE(bold, nullptr);
+    const auto bold = FindRun(CRtfReader::Read("{\\rtf1 {\\b bold"), "bold");
+    ASSERT_TRUE(bold);
     EXPECT_TRUE(bold->m_format.m_bBold);
 
     EXPECT_EQ(Plain("{\\rtf1 a}} b}"), "a b") << "text after a stray closing brace is kept";
     const CRtfDocument doc = CRtfReader::Read("{\\rtf1 {\\b x}} y}");
     EXPECT_EQ(doc.PlainText(), "x y");
-    ASSERT_NE(FindRun(doc, " y"), nullptr);
-    EXPECT_FALSE(FindRun(doc, " y")->m_format.m_bBold);
+    ASSERT_TRUE(FindRun(doc, " y"));
+    EXPECT_FALSE(FormatOf(doc, " y").m_bBold);
     EXPECT_EQ(Plain("{\\rtf1 done}\r\n\0\0"), "done");
     EXPECT_EQ(Plain("{\\rtf1 " + Repeat("}", 100000) + "end"), "end");
     EXPECT_EQ(Plain("{\\rtf1 " + Repeat("{", 100000) + "open"), "open");
@@ -52,10 +52,10 @@ TEST(RtfHostile, HundredThousandNestedGroups) {
     const std::string boldInside =
         "{\\rtf1 " + Repeat("{", 100000) + "\\b deep" + Repeat("}", 100000) + " plain}";
     const CRtfDocument doc = CRtfReader::Read(boldInside);
-    ASSERT_NE(FindRun(doc, "deep"), nullptr);
-    EXPECT_TRUE(FindRun(doc, "deep")->m_format.m_bBold);
-    ASSERT_NE(FindRun(doc, " plain"), nullptr);
-    EXPECT_FALSE(FindRun(doc, " plain")->m_format.m_bBold);
+    ASSERT_TRUE(FindRun(doc, "deep"));
+    EXPECT_TRUE(FormatOf(doc, "deep").m_bBold);
+    ASSERT_TRUE(FindRun(doc, " plain"));
+    EXPECT_FALSE(FormatOf(doc, " plain").m_bBold);
 }
 
 TEST(RtfHostile, NestingBeyondWhatIsKeptStillReadsTheText) {
@@ -69,8 +69,8 @@ TEST(RtfHostile, DeeplyNestedSkippedDestinations) {
     EXPECT_EQ(Plain(skipped), "ab");
     const std::string fonts = "{\\rtf1{\\fonttbl" + Repeat("{", 100000) + "\\f0 Arial;" +
                               Repeat("}", 100000) + "}\\f0 x}";
-    const CRtfRun* x = FindRun(CRtfReader::Read(fonts), "x");
-    ASSERT_NE(x, nullptr);
+    const auto x = FindRun(CRtfReader::Read(fonts), "x");
+    ASSERT_TRUE(x);
     EXPECT_EQ(x->m_format.m_strFace, "Arial");
 }
 
@@ -120,12 +120,12 @@ TEST(RtfHostile, ManyTableEntries) {
     for (int i = 0; i < 20000; ++i)
         rtf += "{\\f" + std::to_string(i) + " Font" + std::to_string(i) + ";}";
     rtf += "}{\\colortbl;" + Repeat("\\red1\\green2\\blue3;", 20000) + "}\\f19999\\cf20000 x}";
-    const CRtfRun* x = FindRun(CRtfReader::Read(rtf), "x");
-    ASSERT_NE(x, nullptr);
+    const auto x = FindRun(CRtfReader::Read(rtf), "x");
+    ASSERT_TRUE(x);
     EXPECT_EQ(x->m_format.m_strFace, "Font19999");
     EXPECT_EQ(x->m_format.m_crColor, RGB(1, 2, 3));
     const std::string longName = "{\\rtf1{\\fonttbl{\\f0 " + Repeat("N", 100000) + ";}}\\f0 x}";
-    EXPECT_EQ(FindRun(CRtfReader::Read(longName), "x")->m_format.m_strFace, "")
+    EXPECT_EQ(FormatOf(CRtfReader::Read(longName), "x").m_strFace, "")
         << "a face name longer than any font has is not taken";
 }
 

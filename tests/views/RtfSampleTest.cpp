@@ -38,16 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Samples, CRtfSample,
                          ::testing::Values("libreoffice_formats", "libreoffice_unicode",
                                            "libreoffice_table", "pandoc_notes", "enscript_list"));
 
-// The format of the run holding the words, failing the test when none does.
-CRtfCharFormat FormatOf(const CRtfDocument& doc, const std::string& words) {
-    const CRtfRun* run = FindRun(doc, words);
-    if (!run) {
-        ADD_FAILURE() << "no run holds \"" << words << "\"";
-        return {};
-    }
-    return run->m_format;
-}
-
 TEST(RtfSampleFormats, LibreOfficeFormats) {
     const CRtfDocument doc = CRtfReader::Read(ReadFile("libreoffice_formats.rtf"));
     ASSERT_EQ(doc.m_paragraphs.size(), 4u);

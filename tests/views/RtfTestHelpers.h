@@ -3,6 +3,9 @@
 
 #include "views/RtfDocument.h"
 
+#include <gtest/gtest.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,12 +38,22 @@ inline CRtfParagraph Para(const std::vector<std::pair<std::string, CRtfCharForma
     return paragraph;
 }
 
-// The first run whose text contains the words, or nullptr.
-inline const CRtfRun* FindRun(const CRtfDocument& doc, const std::string& words) {
+// A copy of the first run whose text contains the words, if any.
+inline std::optional<CRtfRun> FindRun(const CRtfDocument& doc, const std::string& words) {
     for (const CRtfParagraph& paragraph : doc.m_paragraphs)
         for (const CRtfRun& run : paragraph.m_runs)
-            if (run.m_strText.find(words) != std::string::npos) return &run;
-    return nullptr;
+            if (run.m_strText.find(words) != std::string::npos) return run;
+    return std::nullopt;
+}
+
+// The format of the run holding the words; a test failure when none does.
+inline CRtfCharFormat FormatOf(const CRtfDocument& doc, const std::string& words) {
+    const std::optional<CRtfRun> run = FindRun(doc, words);
+    if (!run) {
+        ADD_FAILURE() << "no run holds \"" << words << "\"";
+        return {};
+    }
+    return run->m_format;
 }
 
 } // namespace rtftest
