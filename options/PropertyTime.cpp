@@ -1,0 +1,242 @@
+#include "options/PropertyTime.h"
+
+#include "editing/NumberField.h"
+#include "reminders/AudioBackEnd.h"
+#include "res/StringTable.h"
+#include "shell/FileDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kStringPlay = 129;
+constexpr int kStringStop = 141;
+// Whole numbers the two fields hold: a day of ringing, and 270 years of history.
+constexpr int kMaxSeconds = 86400;
+constexpr int kMaxHistoryDays = 99999;
+constexpr int kHistoryDaysDefault = 30;
+constexpr int kHistoryDaysKept = 1;
+
+QString Text(int id) {
+    return QString::fromStdString(LoadString(id));
+}
+
+template <typename Widget> Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch(1);
+    return row;
+}
+
+} // namespace
+
+CPropertyTime::CPropertyTime(CNoteOptions& values, QWidget* parent)
+    : COptionPage(parent), m_values(values) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CreateAlarmGroup());
+    layout->addWidget(CreateHistoryGroup());
+    layout->addWidget(CreateWeekRow());
+    layout->addStretch(1);
+    ShowValues();
+    ConnectControls();
+}
+
+CPropertyTime::~CPropertyTime() {
+    StopPreview();
+}
+
+QWidget* CPropertyTime::CreateAlarmGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Alarm"), this);
+    m_pSpeaker = Named(new QRadioButton(QStringLiteral("Speaker"), group), "speaker");
+    m_pWaveFile = Named(new QRadioButton(QStringLiteral("Wave file"), group), "waveFile");
+    m_pMute = Named(new QRadioButton(QStringLiteral("Mute"), group), "mute");
+    auto* sounds = new QButtonGroup(group);
+    for (QRadioButton* radio : {m_pSpeaker, m_pWaveFile, m_pMute})
+        sounds->addButton(radio);
+    m_pBrowse = Named(new QPushButton(QStringLiteral("Browse"), group), "browse");
+    m_pPlay = Named(new QPushButton(Text(kStringPlay), group), "play");
+    m_pWavePath = Named(new QLabel(group), "wavePath");
+    m_pWavePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pStopAfter = Named(new QCheckBox(QStringLiteral("Stop alarm after"), group), "stopAfter");
+    m_pSeconds = Named(new CNumberField(0, kMaxSeconds, group), "seconds");
+    m_pSeconds->setMaximumWidth(60);
+    m_pShowCountdown =
+        Named(new QCheckBox(QStringLiteral("Show count down by default"), group), "showCountdown");
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(Row({m_pSpeaker}));
+    layout->addLayout(Row({m_pWaveFile, m_pBrowse, m_pPlay}));
+    layout->addWidget(m_pWavePath);
+    layout->addLayout(Row({m_pMute}));
+    layout->addLayout(
+        Row({m_pStopAfter, m_pSeconds, new QLabel(QStringLiteral("seconds"), group)}));
+    layout->addLayout(Row({m_pShowCountdown}));
+    return group;
+}
+
+QWidget* CPropertyTime::CreateHistoryGroup() {
+    auto* group = new QGroupBox(QStringLiteral("History"), this);
+    m_pSaveHistory = Named(new QCheckBox(QStringLiteral("Save History"), group), "saveHistory");
+    m_pClearHistory =
+        Named(new QCheckBox(QStringLiteral("Clear History After "), group), "clearHistory");
+    m_pDays = Named(new CNumberField(0, kMaxHistoryDays, group), "historyDays");
+    m_pDays->setMaximumWidth(60);
+    m_pDaysLabel = Named(new QLabel(QStringLiteral("days"), group), "historyDaysLabel");
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(Row({m_pSaveHistory}));
+    layout->addLayout(Row({m_pClearHistory, m_pDays, m_pDaysLabel}));
+    return group;
+}
+
+QWidget* CPropertyTime::CreateWeekRow() {
+    auto* row = new QWidget(this);
+    m_pSunday = Named(new QRadioButton(QStringLiteral("Sunday"), row), "sunday");
+    m_pMonday = Named(new QRadioButton(QStringLiteral("Monday"), row), "monday");
+    auto* layout =
+        Row({new QLabel(QStringLiteral("First Day Of Week"), row), m_pSunday, m_pMonday});
+    layout->setContentsMargins(0, 0, 0, 0);
+    row->setLayout(layout);
+    return row;
+}
+
+void CPropertyTime::ShowValues() {
+    (m_values.m_bWeekStartsSunday > 0 ? m_pSunday : m_pMonday)->setChecked(true);
+    const bool wave = m_values.m_nAlarmSound == kAlarmWaveFile;
+    if (wave)
+        m_pWaveFile->setChecked(true);
+    else if (m_values.m_nAlarmSound == kAlarmMute)
+        m_pMute->setChecked(true);
+    else if (m_values.m_nAlarmSound == kAlarmSpeaker)
+        m_pSpeaker->setChecked(true);
+    m_pWavePath->setText(QString::fromStdString(m_values.m_strWaveFile));
+    m_pBrowse->setEnabled(wave);
+    m_pPlay->setEnabled(wave && !m_values.m_strWaveFile.empty());
+
+    m_pShowCountdown->setChecked(m_values.m_bShowCountdownDefault);
+    m_pStopAfter->setChecked(m_values.m_bStopAfter);
+    m_pSeconds->SetValue(m_values.m_nStopSeconds);
+    m_pSeconds->setEnabled(m_values.m_bStopAfter);
+
+    const bool save = m_values.m_bSaveHistory;
+    m_pSaveHistory->setChecked(save);
+    m_pClearHistory->setEnabled(save);
+    m_pClearHistory->setChecked(m_values.m_nHistoryDays > 0);
+    m_pDays->SetValue(m_values.m_nHistoryDays);
+    m_pDays->setEnabled(save && m_values.m_nHistoryDays >= 1);
+    m_pDaysLabel->setEnabled(m_pDays->isEnabled());
+
+    if (CAudioBackEnd::Current().OutputDeviceCount() == 0)
+        for (QWidget* wave : std::initializer_list<QWidget*>{m_pWaveFile, m_pBrowse, m_pPlay})
+            wave->setEnabled(false);
+}
+
+void CPropertyTime::ConnectControls() {
+    connect(m_pSpeaker, &QRadioButton::clicked, this, &CPropertyTime::OnSpeakerOrMute);
+    connect(m_pMute, &QRadioButton::clicked, this, &CPropertyTime::OnSpeakerOrMute);
+    connect(m_pWaveFile, &QRadioButton::clicked, this, &CPropertyTime::OnWaveFile);
+    connect(m_pPlay, &QPushButton::clicked, this, &CPropertyTime::OnPlay);
+    connect(m_pBrowse, &QPushButton::clicked, this, &CPropertyTime::OnBrowse);
+    connect(m_pStopAfter, &QCheckBox::clicked, this, &CPropertyTime::OnStopAfter);
+    connect(m_pSaveHistory, &QCheckBox::clicked, this, &CPropertyTime::OnSaveHistory);
+    connect(m_pClearHistory, &QCheckBox::clicked, this, &CPropertyTime::OnClearHistory);
+    connect(m_pSunday, &QRadioButton::clicked, this, [this] { m_values.m_bWeekStartsSunday = 1; });
+    connect(m_pMonday, &QRadioButton::clicked, this, [this] { m_values.m_bWeekStartsSunday = 0; });
+}
+
+void CPropertyTime::OnSpeakerOrMute() {
+    m_pBrowse->setEnabled(false);
+    m_pPlay->setEnabled(false);
+    StopPreview();
+}
+
+void CPropertyTime::OnWaveFile() {
+    m_pBrowse->setEnabled(true);
+    m_pPlay->setEnabled(!m_values.m_strWaveFile.empty());
+}
+
+void CPropertyTime::OnPlay() {
+    if (m_bPreviewing) {
+        StopPreview();
+        return;
+    }
+    m_pPlay->setText(Text(kStringStop));
+    m_bPreviewing = true;
+    CAudioBackEnd::Current().PlayLoop(m_values.m_strWaveFile);
+}
+
+void CPropertyTime::StopPreview() {
+    if (!m_bPreviewing) return;
+    m_bPreviewing = false;
+    m_pPlay->setText(Text(kStringPlay));
+    CAudioBackEnd::Current().Stop();
+}
+
+void CPropertyTime::OnBrowse() {
+    if (!Leave()) return;
+    StopPreview();
+    CAudioBackEnd::Current().Stop();
+    const QString path = CFileDialog::GetOpenFileName(this, QString(), QStringLiteral("*.wav"),
+                                                      QStringLiteral("Wave Files (*.wav)"));
+    if (path.isEmpty()) return;
+    m_values.m_strWaveFile = path.toStdString();
+    m_pWavePath->setText(path);
+    m_pPlay->setEnabled(true);
+}
+
+void CPropertyTime::OnStopAfter() {
+    m_pSeconds->setEnabled(m_pStopAfter->isChecked());
+}
+
+void CPropertyTime::OnSaveHistory() {
+    const bool save = m_pSaveHistory->isChecked();
+    m_pClearHistory->setEnabled(save);
+    m_pDays->setEnabled(save);
+    m_pDaysLabel->setEnabled(save);
+    if (save)
+        OnClearHistory();
+    else
+        m_pDays->SetValue(kHistoryDaysKept);
+}
+
+void CPropertyTime::OnClearHistory() {
+    const bool clear = m_pClearHistory->isChecked();
+    m_pDays->setEnabled(clear);
+    m_pDaysLabel->setEnabled(clear);
+    if (clear)
+        m_pDays->SetValue(kHistoryDaysDefault);
+    else
+        m_pDays->clear();
+}
+
+int CPropertyTime::ChosenRadio() const {
+    if (m_pWaveFile->isChecked()) return kAlarmWaveFile;
+    if (m_pMute->isChecked()) return kAlarmMute;
+    return kAlarmSpeaker;
+}
+
+bool CPropertyTime::Leave() {
+    CNoteOptions read = m_values;
+    read.m_bStopAfter = m_pStopAfter->isChecked();
+    read.m_bClearHistory = m_pClearHistory->isChecked();
+    // A field greyed out by its box holds nothing that is kept.
+    if (read.m_bStopAfter && !m_pSeconds->ReadValue(read.m_nStopSeconds)) return false;
+    if (read.m_bClearHistory && !m_pDays->ReadValue(read.m_nHistoryDays)) return false;
+    read.m_bShowCountdownDefault = m_pShowCountdown->isChecked();
+    read.m_bSaveHistory = m_pSaveHistory->isChecked();
+    read.m_nAlarmSound = CNoteOptions::ChosenSound(ChosenRadio(), read.m_strWaveFile);
+    m_values = read;
+    return true;
+}
