@@ -1,0 +1,115 @@
+#include "reminders/Countdown.h"
+
+#include "res/StringTable.h"
+#include "store/NoteCasts.h"
+#include "zadad/Utility.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int kStringExpired = 126;
+constexpr int kStringHistory = 32783;
+constexpr long long kSecondsPerDay = 86400;
+// Added to the second count before it is cut to whole seconds; it has always
+// been this figure (half a second expressed in days).
+constexpr double kSecondsNudge = 0.000005787037037037037;
+// Far beyond any date a note can hold; keeps every count inside its integer.
+constexpr double kMaxSpanDays = 1e7;
+
+void AppendCount(std::string& text, const char* format, long long value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    text += buffer;
+}
+
+} // namespace
+
+bool CCountdown::IsShown(const CNote& note) {
+    return note.m_nType != kNoteMemo && note.m_bShowCountdown && !note.m_bAlarmActive;
+}
+
+std::string CCountdown::GetText(const CNote& note, const COleDateTime& now) {
+    if (!IsShown(note)) return std::string();
+    if (note.m_bHistory) return FormatHistory(note.m_dtEnd);
+    const COneTimeNote* timed = AsOneTime(note);
+    if (!timed || timed->m_dtOccurrence.GetStatus() != COleDateTime::valid ||
+        now.GetStatus() != COleDateTime::valid)
+        return std::string();
+    return FormatSpan((timed->m_dtOccurrence - now).GetTotalDays(), note.m_nCountdownParts);
+}
+
+std::string CCountdown::FormatHistory(const COleDateTime& acknowledged) {
+    std::string text = LoadString(kStringHistory) + "  ";
+    if (acknowledged.GetStatus() != COleDateTime::valid) return text;
+    text += acknowledged.Format("%x");
+    // The time only when there is one: a date at midnight reads as the date.
+    if (acknowledged.GetHour() != 0 || acknowledged.GetMinute() != 0 ||
+        acknowledged.GetSecond() != 0) {
+        text += ' ';
+        text += acknowledged.Format(CUtility::GetLocalTimeFormat(1).c_str());
+    }
+    return text;
+}
+
+std::string CCountdown::FormatSpan(double spanDays, int parts) {
+    if (std::isnan(spanDays)) return std::string();
+    const double span = std::fmax(-kMaxSpanDays, std::fmin(spanDays, kMaxSpanDays));
+    const double exactSeconds = span * kSecondsPerDay + kSecondsNudge;
+    // Judged before the cut to whole seconds: one second past the occurrence
+    // is past it, though the cut toward zero would make that second 0.
+    if (exactSeconds < 0) return LoadString(kStringExpired);
+    long long seconds = static_cast<long long>(std::trunc(exactSeconds));
+
+    // With hours, minutes and seconds all asked for, the clock part reads
+    // " hh:mm:ss"; otherwise every part is spelt out.
+    const bool compact = (parts & 7) == 7;
+    std::string text;
+    if (parts & kDays) {
+        const long long days = static_cast<long long>(std::trunc(span));
+        seconds -= days * kSecondsPerDay;
+        if (days != 0) {
+            AppendCount(text, " %lld", days);
+            text += " day";
+            text += days >= 2 ? "s " : " ";
+        } else if (parts == kDays) {
+            return " < 1 day"; // days alone, and less than one
+        }
+    }
+    if (parts & kHours) {
+        const long long hours = seconds / 3600;
+        seconds -= hours * 3600;
+        if (parts == kHours && hours == 0) {
+            return " < 1 hour";
+        } else if (compact) {
+            AppendCount(text, " %02lld:", hours);
+        } else {
+            AppendCount(text, " %lld", hours);
+            text += " Hour";
+            if (hours >= 2) text += "s";
+        }
+    }
+    if (parts & kMinutes) {
+        const long long minutes = seconds / 60;
+        seconds -= minutes * 60;
+        if (parts == kMinutes && minutes == 0) {
+            return " < 1 minute";
+        } else if (compact) {
+            AppendCount(text, "%02lld:", minutes);
+        } else {
+            AppendCount(text, " %lld", minutes);
+            text += " Min";
+            if (minutes >= 2) text += "s";
+        }
+    }
+    if (parts & kSeconds) {
+        if (compact) {
+            AppendCount(text, "%02lld", seconds);
+        } else {
+            AppendCount(text, " %lld", seconds);
+            text += " Secs";
+        }
+    }
+    return text;
+}
