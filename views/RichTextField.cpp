@@ -31,6 +31,7 @@ bool IsBold(const QTextCharFormat& format) {
 CRichTextField::CRichTextField(QWidget* parent, bool bMultiLine) : QTextEdit(parent) {
     new CLinkHighlighter(document());
     viewport()->setMouseTracking(true);
+    setTabStopDistance(logicalDpiX() / 2.0); // tabs every half inch, as notes were written
     SetMultiLine(bMultiLine);
 }
 
