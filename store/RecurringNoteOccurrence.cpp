@@ -123,8 +123,10 @@ void CRecurringNote::AdvanceOccurrence(BOOL fromStart) {
         if (t <= m_dtLastOccurrence - lead) return;
         if (t <= m_dtLastOccurrence) t = m_dtLastOccurrence;
     }
-    // An occurrence whose alarm would already be due is passed over.
-    if (t - lead <= now) t = t + lead + CUtility::OneMinute;
+    // An occurrence whose alarm would already be due is passed over. One
+    // second past it is enough: a minute would make a series that repeats
+    // every minute skip every other occurrence.
+    if (t - lead <= now) t = t + lead + CUtility::OneSecond;
     m_dtOccurrence = GetNextOccurrence(t, fromStart);
     m_dtAlarm = m_dtOccurrence - lead;
 }
