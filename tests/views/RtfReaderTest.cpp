@@ -54,6 +54,21 @@ TEST(RtfReaderStructure, ParagraphMarksEndParagraphs) {
     EXPECT_EQ(Plain("{\\rtf1 one\\sect two\\page three\\par}"), "one\ntwo\nthree");
 }
 
+TEST(RtfReaderStructure, TypicalStoredNote) {
+    const CRtfDocument doc =
+        Read("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 "
+             "Arial;}{\\f1\\fnil\\fcharset2 Symbol;}}\r\n{\\*\\generator Notes 1.0;}"
+             "\\viewkind4\\uc1\\pard\\f0\\fs20 Meeting at \\b noon\\b0\\par\r\n"
+             "{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'B7}}\\fi-720\\li720 "
+             "item\\par\r\n"
+             "}\r\n");
+    EXPECT_EQ(doc.PlainText(), "Meeting at noon\n\u00B7\titem");
+    EXPECT_EQ(FormatOf(doc, "Meeting").m_strFace, "Arial");
+    EXPECT_EQ(FormatOf(doc, "Meeting").m_nHalfPoints, 20);
+    EXPECT_TRUE(FormatOf(doc, "noon").m_bBold);
+    EXPECT_FALSE(FormatOf(doc, "item").m_bBold);
+}
+
 TEST(RtfReaderStructure, LineBreaksAndTabsStayInTheParagraph) {
     const CRtfDocument doc = Read("{\\rtf1 a\\line b\\tab c\\par}");
     ASSERT_EQ(doc.m_paragraphs.size(), 1u);
