@@ -47,16 +47,32 @@ int CNoteManager::AssignID(const CNote& note) {
     return ++m_nHolidayCount;
 }
 
+bool CNoteManager::Insert(std::unique_ptr<CNote>& note) {
+    const WORD id = static_cast<WORD>(note->m_nID);
+    // The data file lists notes in ID order, so while loading each one lands
+    // after the last: no search is needed there.
+    auto hint = m_mapNotes.end();
+    if (!m_mapNotes.empty() && m_mapNotes.rbegin()->first >= id) {
+        hint = m_mapNotes.lower_bound(id);
+        if (hint != m_mapNotes.end() && hint->first == id) return false;
+    }
+    m_mapNotes.emplace_hint(hint, id, std::move(note));
+    return true;
+}
+
 CNote* CNoteManager::Add(std::unique_ptr<CNote> note) {
     if (!note) return nullptr;
     const bool isNew = note->m_nID == 0;
     // An ID outside the note's own range, or one another note holds, would
     // make two notes share a key: the newcomer gets an ID of its own instead.
-    if (!isNew && (!IsOwnID(*note) || IsTaken(note->m_nID))) note->m_nID = 0;
+    if (!isNew && !IsOwnID(*note)) note->m_nID = 0;
     if (note->m_nID == 0) note->m_nID = AssignID(*note);
-    if (note->m_nID == 0) return nullptr;
     CNote* stored = note.get();
-    m_mapNotes[static_cast<WORD>(stored->m_nID)] = std::move(note);
+    if (stored->m_nID != 0 && !Insert(note)) {
+        stored->m_nID = AssignID(*stored);
+        if (stored->m_nID != 0) Insert(note);
+    }
+    if (stored->m_nID == 0) return nullptr;
     if (isNew && stored->m_bRemind && !stored->m_bHistory) UpdateNextAlarm(*stored);
     return stored;
 }

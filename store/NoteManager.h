@@ -100,6 +100,8 @@ private:
     int NextFreeNoteID();
     int LowestFreeNoteID() const;
     bool IsTaken(int id) const;
+    // Stores note under its ID unless another note holds it (note then stays with the caller).
+    bool Insert(std::unique_ptr<CNote>& note);
     // Whether the note's ID lies in the range of its kind.
     static bool IsOwnID(const CNote& note);
 

@@ -43,11 +43,6 @@ bool PassesFilter(const CNote& note, WORD categoryID) {
            (!note.m_bHistory || g_bShowHistory);
 }
 
-// Whole days from `from` to t, cut toward zero as the grid counts them.
-long DayIndex(const COleDateTime& t, const COleDateTime& from) {
-    return static_cast<long>(std::trunc((t - from).GetTotalDays()));
-}
-
 // Kinds that occur once: one entry in the grid at most.
 bool OccursOnce(const CNote& note) {
     return note.m_nType != kNoteRecurring || note.m_bHistory;
@@ -117,33 +112,69 @@ void CNoteManager::SortNotes(std::vector<CNote*>& notes, int sortOrder) const {
         notes[i] = keyed[i].second;
 }
 
+namespace {
+
+// The calendar range of a grid query. Day counts are taken once: comparing
+// linear day counts is what the date comparisons do, without asking the date
+// type for them again at every step.
+struct GridRange {
+    GridRange(const COleDateTime& from, const COleDateTime& to)
+        : from(from), end(to + (CUtility::OneDay - CUtility::OneSecond)), linearFrom(from.Linear()),
+          linearEnd(end.Linear()), last(static_cast<long>(std::trunc(linearEnd - linearFrom)) - 1) {
+    }
+
+    COleDateTime from;
+    COleDateTime end;
+    double linearFrom;
+    double linearEnd;
+    long last; // index of the last day list
+};
+
+// Every occurrence of one note in the range, or only its first.
+void AddOccurrences(CNote& note, const GridRange& range, BOOL firstOnly,
+                    std::vector<std::vector<CNoteOccurrence>>& days) {
+    COleDateTime probe = range.from;
+    double previous = 0.0;
+    for (bool first = true;; first = false) {
+        const COleDateTime occ = CNoteManager::GetOccurrence(note, probe);
+        const double linear = occ.Linear();
+        const long index = static_cast<long>(std::trunc(linear - range.linearFrom));
+        // A series that does not move forward would never end.
+        if (index > range.last || index < 0 || (!first && linear <= previous)) return;
+        if (linear >= range.linearFrom && linear < range.linearEnd &&
+            CNoteManager::IsCurrent(note, occ))
+            days[static_cast<std::size_t>(index)].emplace_back(occ, &note);
+        if (OccursOnce(note) || firstOnly) return;
+        previous = linear;
+        probe = occ + CUtility::OneMinute;
+        if (!(probe + CUtility::OneDay < range.end)) return;
+    }
+}
+
+// Orders each day by time, equal times in the order they were added.
+void SortDays(std::vector<std::vector<CNoteOccurrence>>& days, const GridRange& range) {
+    // From 1899-12-31 on, the stored day count grows with time as it stands
+    // and can be compared directly.
+    const bool plainCounts = range.linearFrom >= 1.0;
+    const auto earlier = [plainCounts](const CNoteOccurrence& a, const CNoteOccurrence& b) {
+        return plainCounts ? a.m_dtTime.m_dt < b.m_dtTime.m_dt : a.m_dtTime < b.m_dtTime;
+    };
+    for (auto& day : days)
+        if (day.size() > 1) std::stable_sort(day.begin(), day.end(), earlier);
+}
+
+} // namespace
+
 void CNoteManager::FillGrid(std::vector<std::vector<CNoteOccurrence>>& days, WORD categoryID,
                             const COleDateTime& from, const COleDateTime& to,
                             BOOL firstOnly) const {
-    const COleDateTime end = to + (CUtility::OneDay - CUtility::OneSecond);
-    const long last = DayIndex(end, from) - 1;
+    const GridRange range(from, to);
     days.clear();
-    days.resize(static_cast<std::size_t>(std::max(last + 1, 0L)));
+    days.resize(static_cast<std::size_t>(std::max(range.last + 1, 0L)));
     for (const auto& entry : m_mapNotes) {
         CNote& note = *entry.second;
-        if (!note.m_bActive || !PassesFilter(note, categoryID)) continue;
-        COleDateTime probe = from;
-        COleDateTime previous;
-        for (bool first = true;; first = false) {
-            const COleDateTime occ = GetOccurrence(note, probe);
-            const long index = DayIndex(occ, from);
-            // A series that does not move forward would never end.
-            if (index > last || index < 0 || (!first && occ <= previous)) break;
-            if (occ >= from && occ < end && IsCurrent(note, occ))
-                days[static_cast<std::size_t>(index)].emplace_back(occ, &note);
-            if (OccursOnce(note) || firstOnly) break;
-            previous = occ;
-            probe = occ + CUtility::OneMinute;
-            if (!(probe + CUtility::OneDay < end)) break;
-        }
+        if (note.m_bActive && PassesFilter(note, categoryID))
+            AddOccurrences(note, range, firstOnly, days);
     }
-    for (auto& day : days)
-        if (day.size() > 1)
-            std::stable_sort(day.begin(), day.end(),
-                             [](const auto& a, const auto& b) { return a.m_dtTime < b.m_dtTime; });
+    SortDays(days, range);
 }
