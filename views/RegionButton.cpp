@@ -30,7 +30,9 @@ bool Inside(const QImage& mask, int x, int y) {
 
 } // namespace
 
-CRegionButton::CRegionButton(QWidget* parent) : CHoverButton(parent) {}
+CRegionButton::CRegionButton(QWidget* parent) : CHoverButton(parent) {
+    connect(this, &QAbstractButton::clicked, this, [this] { emit command(m_nID); });
+}
 
 bool CRegionButton::Create(int style, const QRegion& region, QWidget* parent, int id,
                            COLORREF color, const CPicture* texture, int width, int height,
@@ -44,7 +46,6 @@ bool CRegionButton::Create(int style, const QRegion& region, QWidget* parent, in
     setText(caption);
     resize(width, height);
     SetRegion(region);
-    connect(this, &QAbstractButton::clicked, this, [this] { emit command(m_nID); });
     return !m_region.isEmpty();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // CTipWnd: the small window that shows a note's whole text over the
 // calendar. It never takes the focus; a click on it hides it and reaches
-// the calendar beneath as a click there.
+// the calendar beneath as a click there. Made with new, it is deleted with
+// its owner.
 
 #include <QWidget>
 
