@@ -16,7 +16,7 @@ CPropertyCategory::CPropertyCategory(CCategoryOptions& values, bool& opened, QWi
     auto* add = new QPushButton(QStringLiteral("New Category"), this);
     add->setObjectName(QStringLiteral("newCategory"));
     auto* remove = new QPushButton(QStringLiteral("Remove"), this);
-    remove->setObjectName(QStringLiteral("remove"));
+    remove->setObjectName(QStringLiteral("removeCategory"));
     connect(add, &QPushButton::clicked, this, &CPropertyCategory::OnNewCategory);
     connect(remove, &QPushButton::clicked, this, &CPropertyCategory::OnRemove);
 
@@ -56,8 +56,8 @@ void CPropertyCategory::OnNewCategory() {
 
 void CPropertyCategory::OnRemove() {
     std::vector<int> rows;
-    for (const QModelIndex& index : m_pList->selectionModel()->selectedRows())
-        rows.push_back(index.row());
+    for (const QListWidgetItem* item : m_pList->selectedItems())
+        rows.push_back(m_pList->row(item));
     if (rows.empty()) return;
     m_values.Remove(rows);
     FillList();

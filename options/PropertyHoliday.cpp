@@ -36,9 +36,9 @@ CPropertyHoliday::CPropertyHoliday(CHolidayRecords& records, bool& opened, QWidg
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pAdd = new QPushButton(QStringLiteral("Add"), this);
-    m_pAdd->setObjectName(QStringLiteral("add"));
+    m_pAdd->setObjectName(QStringLiteral("addHoliday"));
     m_pRemove = new QPushButton(QStringLiteral("Remove"), this);
-    m_pRemove->setObjectName(QStringLiteral("remove"));
+    m_pRemove->setObjectName(QStringLiteral("removeHoliday"));
     connect(m_pAdd, &QPushButton::clicked, this, &CPropertyHoliday::OnAdd);
     connect(m_pRemove, &QPushButton::clicked, this, &CPropertyHoliday::OnRemove);
 }
@@ -93,7 +93,7 @@ void CPropertyHoliday::OnAdd() {
 
 void CPropertyHoliday::OnRemove() {
     std::set<int> rows;
-    for (const QModelIndex& index : m_pList->selectionModel()->selectedRows())
+    for (const QModelIndex& index : m_pList->selectionModel()->selectedIndexes())
         rows.insert(index.row());
     if (rows.empty()) return;
     m_records.Remove(std::vector<int>(rows.begin(), rows.end()));

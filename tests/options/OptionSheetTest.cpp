@@ -242,7 +242,7 @@ TEST_F(OptionSheetTest, CategoriesAddedAndRemovedAreKeptOnOk) {
     EXPECT_EQ(list->count(), 4);
     list->item(1)->setSelected(true);
     list->item(3)->setSelected(true);
-    Control<QPushButton>(sheet, "remove")->click();
+    Control<QPushButton>(sheet, "removeCategory")->click();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), "Birthday");
     WhenShown<CNewCategoryDlg>([](CNewCategoryDlg& dlg) {
@@ -269,7 +269,7 @@ TEST_F(OptionSheetTest, HolidayAddCancelledLeavesNoRow) {
         EXPECT_EQ(dlg.windowTitle(), "New Holiday");
         dlg.reject();
     });
-    Control<QPushButton>(sheet, "add")->click();
+    Control<QPushButton>(sheet, "addHoliday")->click();
     EXPECT_EQ(table->rowCount(), 3);
     EXPECT_EQ(sheet.Values().m_holidays.Count(), 3u);
 }
@@ -279,12 +279,12 @@ TEST_F(OptionSheetTest, HolidaysRemovedAndAddedAreWrittenOnOk) {
     Open(sheet, kHolidayPage);
     auto* table = Control<QTableWidget>(sheet, "holidays");
     table->selectRow(0);
-    Control<QPushButton>(sheet, "remove")->click();
+    Control<QPushButton>(sheet, "removeHoliday")->click();
     WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
         dlg.findChild<QLineEdit*>("title")->setText("Harvest Day");
         dlg.accept();
     });
-    Control<QPushButton>(sheet, "add")->click();
+    Control<QPushButton>(sheet, "addHoliday")->click();
     ASSERT_EQ(table->rowCount(), 3);
     EXPECT_EQ(table->item(2, 0)->text(), "Harvest Day");
     Ok(sheet);
@@ -299,7 +299,7 @@ TEST_F(OptionSheetTest, HolidayChangesAreDiscardedOnCancel) {
     Open(sheet, kHolidayPage);
     auto* table = Control<QTableWidget>(sheet, "holidays");
     table->selectAll();
-    Control<QPushButton>(sheet, "remove")->click();
+    Control<QPushButton>(sheet, "removeHoliday")->click();
     EXPECT_EQ(table->rowCount(), 0);
     sheet.reject();
     EXPECT_EQ(Holidays(), kHolidays);
