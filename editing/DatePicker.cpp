@@ -4,6 +4,14 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
+namespace {
+
+constexpr int kArrowRoom = 40;
+
+} // namespace
+
 CDatePicker::CDatePicker(QWidget* parent) : QDateEdit(parent) {
     setCalendarPopup(true);
     // The user's short date, always with the full year: the range spans centuries.
@@ -11,6 +19,12 @@ CDatePicker::CDatePicker(QWidget* parent) : QDateEdit(parent) {
     if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     setDisplayFormat(format);
+    // Wide enough for the longest date of the format, with room for the arrow.
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(
+                                      locale().toString(QDate(2088, month, 28), format)));
+    setMinimumWidth(widest + kArrowRoom);
     setDateRange(ToQDate(CUtility::MinDate), ToQDate(CUtility::MaxDate));
 }
 

@@ -36,7 +36,8 @@ CLocationOptions CLocationOptions::FromData(const CCalendarData& data) {
     o.m_nLongSec = Whole(data.m_dLongSec);
     o.m_nLatHemisphere = SideOf(data.m_dLatDeg, kSouth);
     o.m_nLongHemisphere = SideOf(data.m_dLongDeg, kEast);
-    o.m_nZoneSign = SideOf(data.m_dTimeZone, kMinus);
+    // A zone has no side at zero: UTC is "+0" whatever the sign of its zero.
+    o.m_nZoneSign = data.m_dTimeZone < 0 ? kMinus : kPlus;
     // Counted in whole minutes, rounded: a zone saved as 5 h 20 min is held as
     // 5.3333..., and cutting its minutes would show (and save back) 5 h 19 min.
     const unsigned minutes = Whole(std::round(data.m_dTimeZone * 60.0));

@@ -12,7 +12,7 @@ class CPropertyAppearance : public COptionPage {
     Q_OBJECT
 public:
     static constexpr int kPreviewWidth = 220;
-    static constexpr int kPreviewHeight = 150;
+    static constexpr int kPreviewHeight = 200;
 
     CPropertyAppearance(CAppearanceOptions& values, QWidget* parent = nullptr);
 

@@ -35,6 +35,8 @@ CPropertyHoliday::CPropertyHoliday(CHolidayRecords& records, bool& opened, QWidg
     m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pList->setWordWrap(false);
+    m_pList->verticalHeader()->setDefaultSectionSize(m_pList->fontMetrics().height() + 4);
     m_pAdd = new QPushButton(QStringLiteral("Add"), this);
     m_pAdd->setObjectName(QStringLiteral("addHoliday"));
     m_pRemove = new QPushButton(QStringLiteral("Remove"), this);
@@ -48,7 +50,6 @@ void CPropertyHoliday::Enter() {
     m_bOpened = true;
     m_records.Load();
     FillList();
-    SetColumnWidths();
 }
 
 void CPropertyHoliday::FillList() {
@@ -81,6 +82,7 @@ void CPropertyHoliday::resizeEvent(QResizeEvent* event) {
     const int y = h - button.height() - 3;
     m_pAdd->setGeometry((w - (2 * button.width() + 6)) / 2, y, button.width(), button.height());
     m_pRemove->setGeometry(w / 2 + 3, y, button.width(), button.height());
+    SetColumnWidths();
 }
 
 void CPropertyHoliday::OnAdd() {

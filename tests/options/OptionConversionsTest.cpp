@@ -170,6 +170,8 @@ TEST_F(OptionConversionsTest, ZonesFromMinusTwelveAndAHalfToPlusFourteen) {
     o.m_nZoneMinutes = 0;
     EXPECT_FALSE(o.IsZoneInRange());
     EXPECT_EQ(LocationWithZone(0.0).m_nZoneSign, CLocationOptions::kPlus);
+    EXPECT_EQ(LocationWithZone(-0.0).m_nZoneSign, CLocationOptions::kPlus); // UTC has no side
+    EXPECT_EQ(LocationWithZone(-0.5).m_nZoneSign, CLocationOptions::kMinus);
 }
 
 TEST_F(OptionConversionsTest, DamagedSettingsShowAsZero) {
