@@ -1,0 +1,62 @@
+#include "shell/CalendarApp.h"
+
+#include "res/Resources.h"
+#include "shell/SignalWatcher.h"
+#include "shell/SingleInstance.h"
+#include "shell/SleepWatcher.h"
+#include "shell/StartupLog.h"
+#include "shell/SystemTrayIcon.h"
+#include "shell/TrayWnd.h"
+
+#include <QTimer>
+
+CCalendarApp::CCalendarApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("orrindale"));
+    setApplicationVersion(QStringLiteral("1.50"));
+    // Message boxes and the about box are the only windows for now; closing
+    // the last of them must not end a program that lives in the tray.
+    setQuitOnLastWindowClosed(false);
+}
+
+CCalendarApp::~CCalendarApp() {
+    m_tray.reset();
+    CMessageBox::Install(nullptr);
+}
+
+bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance& instance) {
+    setWindowIcon(resources::Icon(resources::kIconProgram));
+    CMessageBox::Install(&m_messageBox);
+    instance.Listen();
+    connect(&instance, &CSingleInstance::CommandReceived, this, &CCalendarApp::OnCommandLine);
+    m_tray = std::make_unique<CTrayWnd>(std::make_unique<CSystemTrayIcon>());
+    connect(m_tray.get(), &CTrayWnd::Ended, this, &QApplication::quit, Qt::QueuedConnection);
+    if (!m_tray->Create(commandLine)) return false;
+    m_bStarted = true;
+    WatchTheSystem();
+    if (m_bExitRequested) m_tray->Exit();
+    // The first pass of the event loop: the icon is on screen now.
+    QTimer::singleShot(0, this, [] { CStartupLog::Mark("ready"); });
+    return true;
+}
+
+void CCalendarApp::WatchTheSystem() {
+    auto* endSignals = new CSignalWatcher(this);
+    connect(endSignals, &CSignalWatcher::EndRequested, m_tray.get(), &CTrayWnd::Exit);
+    // The session may end the program without asking: the data is saved now.
+    connect(this, &QGuiApplication::commitDataRequest, m_tray.get(), [this] { m_tray->Save(); });
+    // The system bus is asked only once the program is up.
+    QTimer::singleShot(0, this, [this] {
+        auto* sleep = new CSleepWatcher(this);
+        connect(sleep, &CSleepWatcher::Sleeping, m_tray.get(), &CTrayWnd::SetSleeping);
+    });
+}
+
+void CCalendarApp::OnCommandLine(const QString& commandLine) {
+    // "exit" during start-up waits until the data has been read: ending
+    // earlier would save an empty data file over the user's.
+    if (!m_bStarted) {
+        if (commandLine == QLatin1String("exit")) m_bExitRequested = true;
+        return;
+    }
+    m_tray->OnCommandLine(commandLine);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// CCalendarApp: the running program. It puts the real message boxes in place,
+// listens for later copies, starts the tray and ends the program when the
+// tray has ended, whether by its menu, by a later copy started with "exit",
+// by a signal to end (SIGTERM from the desktop session) or by the session
+// manager asking for the data to be saved.
+
+#include "shell/WidgetMessageBox.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class CCommandLine;
+class CSingleInstance;
+class CTrayWnd;
+
+class CCalendarApp : public QApplication {
+    Q_OBJECT
+public:
+    CCalendarApp(int& argc, char** argv);
+    ~CCalendarApp() override;
+
+    // Starts the tray; false when this process should end at once.
+    bool InitInstance(const CCommandLine& commandLine, CSingleInstance& instance);
+
+    CTrayWnd* Tray() const { return m_tray.get(); }
+
+private:
+    void OnCommandLine(const QString& commandLine);
+    void WatchTheSystem();
+
+    CWidgetMessageBox m_messageBox;
+    std::unique_ptr<CTrayWnd> m_tray;
+    bool m_bStarted = false;
+    bool m_bExitRequested = false;
+};

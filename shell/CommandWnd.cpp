@@ -1,0 +1,54 @@
+#include "shell/CommandWnd.h"
+
+#include "res/Resources.h"
+#include "shell/TrayCommands.h"
+#include "shell/TrayMenu.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+CCommandWnd::CCommandWnd(const CTrayCommands& commands, std::function<bool()> hasIcon,
+                         std::function<void()> exit)
+    : m_hasIcon(std::move(hasIcon)), m_exit(std::move(exit)) {
+    setWindowTitle(QStringLiteral("Orrindale"));
+    setWindowIcon(resources::Icon(resources::kIconProgram));
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(2);
+    for (const int command : CTrayMenu::CommandOrder()) {
+        if (command == CTrayMenu::kSeparator) {
+            auto* line = new QFrame;
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Sunken);
+            layout->addWidget(line);
+            continue;
+        }
+        auto* button = new QToolButton;
+        button->setDefaultAction(commands.Action(command));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setAutoRaise(true);
+        button->setIconSize(QSize(16, 16));
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        layout->addWidget(button);
+    }
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CCommandWnd::BringForward() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void CCommandWnd::closeEvent(QCloseEvent* event) {
+    if (m_hasIcon()) {
+        hide();
+        event->ignore();
+        return;
+    }
+    // Without an icon there would be no way back in: closing is ending.
+    event->ignore();
+    m_exit();
+}

@@ -1,0 +1,165 @@
+// One copy per user, with real processes of the program: a later copy ends
+// at once, "exit" ends the first after it has saved, SIGTERM saves and ends,
+// a crashed copy never blocks the next, and only the owner can reach the
+// socket. Every test runs its copies under an instance name and a program
+// directory of its own, so a user's running copy is never met.
+#include "shell/SingleInstance.h"
+#include "tests/support/TempHome.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kStartMs = 20000;
+
+// A copy of the program, started with the test's home and instance name.
+class CCopy {
+public:
+    CCopy(const std::string& home, const QString& instance) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ORRINDALE_HOME"), QString::fromStdString(home));
+        env.insert(QStringLiteral("ORRINDALE_INSTANCE"), instance);
+        env.insert(QStringLiteral("ORRINDALE_STARTUP_LOG"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+    }
+    ~CCopy() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    void Start(const QStringList& args) { m_process.start(QStringLiteral(ORRINDALE_BINARY), args); }
+    // Waits for the start-up log line of this moment; false when it never came.
+    bool WaitFor(const QByteArray& moment, int timeoutMs = kStartMs) {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < timeoutMs) {
+            while (m_process.canReadLine()) {
+                const QByteArray line = m_process.readLine();
+                m_seen.push_back(line.split(' ').value(1));
+                if (m_seen.back() == moment) return true;
+            }
+            if (m_process.state() == QProcess::NotRunning) return false;
+            m_process.waitForReadyRead(100);
+        }
+        return false;
+    }
+    bool Finish(int timeoutMs = kStartMs) {
+        return m_process.waitForFinished(timeoutMs) || m_process.state() == QProcess::NotRunning;
+    }
+    bool IsRunning() const { return m_process.state() == QProcess::Running; }
+    QProcess& Process() { return m_process; }
+    const QList<QByteArray>& Seen() const { return m_seen; }
+
+private:
+    QProcess m_process;
+    QList<QByteArray> m_seen;
+};
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    SingleInstanceTest()
+        : m_instance(QStringLiteral("OrrindaleTest-%1-%2")
+                         .arg(QCoreApplication::applicationPid())
+                         .arg(++s_nCounter)) {}
+    ~SingleInstanceTest() override {
+        CSingleInstance names(m_instance);
+        QFile::remove(names.SocketPath());
+        QFile::remove(names.LockPath());
+    }
+
+    std::unique_ptr<CCopy> Copy() { return std::make_unique<CCopy>(m_home.Path(), m_instance); }
+    // The first copy, up and running.
+    std::unique_ptr<CCopy> First() {
+        auto first = Copy();
+        first->Start({QStringLiteral("nologo")});
+        EXPECT_TRUE(first->WaitFor("ready")) << "the first copy did not start";
+        return first;
+    }
+    bool DataSaved() const {
+        return QFileInfo::exists(QString::fromStdString(m_home.File("Note.Dat")));
+    }
+
+    static inline int s_nCounter = 0;
+    CTempHome m_home;
+    QString m_instance;
+};
+
+TEST_F(SingleInstanceTest, LaterCopyEndsAtOnceAndLeavesTheFirstAlone) {
+    auto first = First();
+    auto second = Copy();
+    second->Start({});
+    ASSERT_TRUE(second->Finish());
+    EXPECT_EQ(second->Process().exitCode(), 0);
+    EXPECT_FALSE(second->Seen().contains("ready")) << "the later copy never started a tray";
+    EXPECT_TRUE(first->IsRunning());
+    EXPECT_FALSE(DataSaved()) << "the first copy was not disturbed";
+}
+
+TEST_F(SingleInstanceTest, ExitMakesTheFirstSaveAndEndAndWaitsUntilItHas) {
+    auto first = First();
+    ASSERT_FALSE(DataSaved());
+    auto stopper = Copy();
+    stopper->Start({QStringLiteral("exit")});
+    ASSERT_TRUE(stopper->Finish());
+    EXPECT_EQ(stopper->Process().exitCode(), 0);
+    EXPECT_TRUE(DataSaved()) << "saved before the waiting copy was let go";
+    ASSERT_TRUE(first->Finish(5000));
+    EXPECT_EQ(first->Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->Process().exitCode(), 0);
+}
+
+TEST_F(SingleInstanceTest, TerminationSignalSavesAndEndsCleanly) {
+    auto first = First();
+    first->Process().terminate();
+    ASSERT_TRUE(first->Finish());
+    EXPECT_EQ(first->Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->Process().exitCode(), 0);
+    EXPECT_TRUE(DataSaved());
+}
+
+TEST_F(SingleInstanceTest, CrashedCopyNeverBlocksTheNextStart) {
+    auto crashed = First();
+    crashed->Process().kill();
+    ASSERT_TRUE(crashed->Finish());
+    CSingleInstance names(m_instance);
+    EXPECT_TRUE(QFileInfo::exists(names.LockPath())) << "left behind by the crash";
+
+    auto next = First();
+    EXPECT_TRUE(next->IsRunning());
+    auto stopper = Copy();
+    stopper->Start({QStringLiteral("exit")});
+    ASSERT_TRUE(stopper->Finish());
+    EXPECT_TRUE(next->Finish(5000)) << "the new copy listens where the old one did";
+}
+
+TEST_F(SingleInstanceTest, SocketIsOpenToItsOwnerAlone) {
+    auto first = First();
+    const QByteArray socket = QFile::encodeName(CSingleInstance(m_instance).SocketPath());
+    struct stat info {};
+    ASSERT_EQ(stat(socket.constData(), &info), 0) << socket.constData();
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(info.st_uid, getuid());
+    EXPECT_EQ(info.st_mode & 077, 0u) << std::oct << info.st_mode;
+}
+
+TEST_F(SingleInstanceTest, ExitGivenToTheOnlyCopyStartsItNormallyWithTheLogo) {
+    auto only = Copy();
+    only->Start({QStringLiteral("exit")});
+    ASSERT_TRUE(only->WaitFor("ready"));
+    EXPECT_TRUE(only->Seen().contains("logo"));
+    EXPECT_TRUE(only->IsRunning());
+}
+
+} // namespace
