@@ -6,8 +6,21 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QPixmap>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int kIconSize = 16;
+
+QIcon BlankIcon() {
+    QPixmap blank(kIconSize, kIconSize);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+} // namespace
 
 CCommandWnd::CCommandWnd(const CTrayCommands& commands, std::function<bool()> hasIcon,
                          std::function<void()> exit)
@@ -26,9 +39,11 @@ CCommandWnd::CCommandWnd(const CTrayCommands& commands, std::function<bool()> ha
         }
         auto* button = new QToolButton;
         button->setDefaultAction(commands.Action(command));
+        // A command without an icon keeps its text in line with the others.
+        if (button->icon().isNull()) button->setIcon(BlankIcon());
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setAutoRaise(true);
-        button->setIconSize(QSize(16, 16));
+        button->setIconSize(QSize(kIconSize, kIconSize));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         layout->addWidget(button);
     }
