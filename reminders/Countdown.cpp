@@ -12,9 +12,6 @@ namespace {
 constexpr int kStringExpired = 126;
 constexpr int kStringHistory = 32783;
 constexpr long long kSecondsPerDay = 86400;
-// Added to the second count before it is cut to whole seconds; it has always
-// been this figure (half a second expressed in days).
-constexpr double kSecondsNudge = 0.000005787037037037037;
 // Far beyond any date a note can hold; keeps every count inside its integer.
 constexpr double kMaxSpanDays = 1e7;
 
@@ -56,18 +53,18 @@ std::string CCountdown::FormatHistory(const COleDateTime& acknowledged) {
 std::string CCountdown::FormatSpan(double spanDays, int parts) {
     if (std::isnan(spanDays)) return std::string();
     const double span = std::fmax(-kMaxSpanDays, std::fmin(spanDays, kMaxSpanDays));
-    const double exactSeconds = span * kSecondsPerDay + kSecondsNudge;
-    // Judged before the cut to whole seconds: one second past the occurrence
-    // is past it, though the cut toward zero would make that second 0.
-    if (exactSeconds < 0) return LoadString(kStringExpired);
-    long long seconds = static_cast<long long>(std::trunc(exactSeconds));
+    // Both times are whole seconds, but as fractions of a day they carry a
+    // little error; rounding gives back the whole seconds between them, so
+    // the occurrence itself reads 00:00:00 and one second after it is past.
+    long long seconds = std::llround(span * kSecondsPerDay);
+    if (seconds < 0) return LoadString(kStringExpired);
 
     // With hours, minutes and seconds all asked for, the clock part reads
     // " hh:mm:ss"; otherwise every part is spelt out.
     const bool compact = (parts & 7) == 7;
     std::string text;
     if (parts & kDays) {
-        const long long days = static_cast<long long>(std::trunc(span));
+        const long long days = seconds / kSecondsPerDay;
         seconds -= days * kSecondsPerDay;
         if (days != 0) {
             AppendCount(text, " %lld", days);

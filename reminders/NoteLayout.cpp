@@ -18,8 +18,6 @@ RECT MakeRect(int left, int top, int width, int height) {
 constexpr int kRowMargin = 6;
 constexpr int kFieldWidth = 28;
 constexpr int kFieldHeight = 20;
-constexpr int kHoursLabelWidth = 34;
-constexpr int kMinutesLabelWidth = 46;
 constexpr int kLabelGap = 4;
 constexpr int kCheckHeight = 18;
 constexpr int kOkWidth = 56;
@@ -60,7 +58,8 @@ CNoteLayout::Desktop CNoteLayout::LayOutDesktop(int width, int height, int capti
     return layout;
 }
 
-CNoteLayout::Alarm CNoteLayout::LayOutAlarm(int width, int height, int caption) {
+CNoteLayout::Alarm CNoteLayout::LayOutAlarm(int width, int height, int caption, int hoursLabelWidth,
+                                            int minutesLabelWidth) {
     const int b = kBorder;
     const int left = b + kRowMargin;
     Alarm layout;
@@ -69,11 +68,11 @@ CNoteLayout::Alarm CNoteLayout::LayOutAlarm(int width, int height, int caption) 
     const int fieldTop = layout.rcOk.bottom - kFieldHeight;
     layout.rcHours = MakeRect(left, fieldTop, kFieldWidth, kFieldHeight);
     layout.rcHoursLabel =
-        MakeRect(layout.rcHours.right + kLabelGap, fieldTop, kHoursLabelWidth, kFieldHeight);
+        MakeRect(layout.rcHours.right + kLabelGap, fieldTop, hoursLabelWidth, kFieldHeight);
     layout.rcMinutes =
         MakeRect(layout.rcHoursLabel.right + kLabelGap, fieldTop, kFieldWidth, kFieldHeight);
     layout.rcMinutesLabel =
-        MakeRect(layout.rcMinutes.right + kLabelGap, fieldTop, kMinutesLabelWidth, kFieldHeight);
+        MakeRect(layout.rcMinutes.right + kLabelGap, fieldTop, minutesLabelWidth, kFieldHeight);
     const int checkTop = std::min<int>(fieldTop, layout.rcOk.top) - kLabelGap - kCheckHeight;
     layout.rcCheck = MakeRect(left, checkTop, layout.rcOk.left - left, kCheckHeight);
     layout.nSeparatorY = checkTop - b / 2 - 1;

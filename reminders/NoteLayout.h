@@ -46,5 +46,7 @@ public:
         RECT rcMinutesLabel;
         RECT rcOk;
     };
-    static Alarm LayOutAlarm(int width, int height, int caption);
+    // The labels "hours" and "minutes" are as wide as their text needs.
+    static Alarm LayOutAlarm(int width, int height, int caption, int hoursLabelWidth,
+                             int minutesLabelWidth);
 };

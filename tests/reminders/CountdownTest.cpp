@@ -35,6 +35,12 @@ TEST(CountdownText, FullMaskReadsDaysThenClock) {
     EXPECT_EQ(CCountdown::FormatSpan(Span(400, 23, 59, 59), 15), " 400 days  23:59:59");
 }
 
+TEST(CountdownText, SpansCountInWholeSecondsDespiteRoundingError) {
+    EXPECT_EQ(CCountdown::FormatSpan(1.0 - 1e-12, 15), " 1 day  00:00:00");
+    EXPECT_EQ(CCountdown::FormatSpan(-4e-10, 15), " 00:00:00");
+    EXPECT_EQ(CCountdown::FormatSpan(Span(0, 0, 0, 59) - 4e-10, 15), " 00:00:59");
+}
+
 TEST(CountdownText, PastOccurrenceIsExpired) {
     EXPECT_EQ(CCountdown::FormatSpan(Span(0, 0, 0, -1), 15), "Expired");
     EXPECT_EQ(CCountdown::FormatSpan(-3.5, 8), "Expired");

@@ -66,7 +66,7 @@ TEST(NoteLayout, RolledUpNoteShowsOnlyItsCountdownUnderTheCaption) {
 }
 
 TEST(NoteLayout, AlarmTextEndsABorderAboveTheSnoozeRow) {
-    const CNoteLayout::Alarm layout = CNoteLayout::LayOutAlarm(241, 212, kCaption);
+    const CNoteLayout::Alarm layout = CNoteLayout::LayOutAlarm(241, 212, kCaption, 34, 46);
     EXPECT_EQ(layout.rcText.left, 4);
     EXPECT_EQ(layout.rcText.top, 28);
     EXPECT_EQ(layout.rcText.right, 237);
