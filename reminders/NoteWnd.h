@@ -58,8 +58,9 @@ public:
     // the desktop or closes.
     void AcknowledgeAlarm();
     void UpdateCountdown(const COleDateTime& now);
-    // How soon after the last key typed text reaches the note.
-    static constexpr int kStoreDelayMs = 1000;
+    // Typed text reaches the note as soon as the keys have been handled:
+    // the program may be told to save and end at any moment after.
+    static constexpr int kStoreDelayMs = 0;
     // One beat of the ringing (the window's 500 ms timer runs it).
     void RingTick();
     bool IsRingTimerActive() const { return m_ringTimer.isActive(); }
@@ -147,8 +148,8 @@ private:
     CSnoozeRow* m_pSnooze = nullptr;
     CAlarmSignal m_signal;
     QTimer m_ringTimer;
-    // Typing is stored into the note shortly after it pauses, so that it is
-    // saved with the notes even when the field keeps the focus.
+    // Typing is stored into the note right after it is handled, so that it
+    // is saved with the notes even while the field keeps the focus.
     QTimer m_storeTimer;
     CNoteDrag m_drag;
     CNoteMenuStyle m_menuStyle;

@@ -1,5 +1,7 @@
 #include "shell/CalendarApp.h"
 
+#include "reminders/NoteWindowManager.h"
+#include "reminders/QtAudioBackEnd.h"
 #include "res/Resources.h"
 #include "shell/SignalWatcher.h"
 #include "shell/SingleInstance.h"
@@ -20,6 +22,8 @@ CCalendarApp::CCalendarApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CCalendarApp::~CCalendarApp() {
     m_tray.reset();
+    m_noteWindows.reset();
+    m_audio.reset();
     CMessageBox::Install(nullptr);
 }
 
@@ -28,7 +32,11 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     CMessageBox::Install(&m_messageBox);
     instance.Listen();
     connect(&instance, &CSingleInstance::CommandReceived, this, &CCalendarApp::OnCommandLine);
+    m_audio = std::make_unique<CQtAudioBackEnd>();
     m_tray = std::make_unique<CTrayWnd>(std::make_unique<CSystemTrayIcon>());
+    m_noteWindows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
+    m_noteWindows->SetChangeHandler([this] { m_tray->NotesChanged(); });
+    m_tray->SetNoteWindows(m_noteWindows.get());
     connect(m_tray.get(), &CTrayWnd::Ended, this, &QApplication::quit, Qt::QueuedConnection);
     if (!m_tray->Create(commandLine)) return false;
     m_bStarted = true;

@@ -12,6 +12,8 @@
 #include <memory>
 
 class CCommandLine;
+class CNoteWindowManager;
+class CQtAudioBackEnd;
 class CSingleInstance;
 class CTrayWnd;
 
@@ -25,13 +27,17 @@ public:
     bool InitInstance(const CCommandLine& commandLine, CSingleInstance& instance);
 
     CTrayWnd* Tray() const { return m_tray.get(); }
+    // The notes' own windows (desktop notes and alarms).
+    CNoteWindowManager* NoteWindows() const { return m_noteWindows.get(); }
 
 private:
     void OnCommandLine(const QString& commandLine);
     void WatchTheSystem();
 
     CWidgetMessageBox m_messageBox;
+    std::unique_ptr<CQtAudioBackEnd> m_audio;
     std::unique_ptr<CTrayWnd> m_tray;
+    std::unique_ptr<CNoteWindowManager> m_noteWindows;
     bool m_bStarted = false;
     bool m_bExitRequested = false;
 };

@@ -131,6 +131,20 @@ TEST_F(NoteWndTest, CloseButtonClosesADesktopNote) {
     EXPECT_NE(note->m_strText.find("Milk, bread"), std::string::npos);
 }
 
+TEST_F(NoteWndTest, TypedTextReachesTheNoteWhileTheFieldKeepsTheFocus) {
+    CNote* note = AddMemo("Groceries");
+    m_windows.ShowOnDesktop(*note, 300, 300);
+    CNoteWnd* window = WindowOf(note);
+    Activate(window);
+    window->TextField()->setFocus();
+    window->TextField()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(window->TextField(), ", milk");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->TextField()->hasFocus());
+    EXPECT_EQ(note->m_strText.rfind("{\\rtf", 0), 0u);
+    EXPECT_NE(note->m_strText.find("Just a thought, milk"), std::string::npos);
+}
+
 TEST_F(NoteWndTest, PinButtonTogglesStayingOnTop) {
     CNote* note = AddMemo("Groceries");
     m_windows.ShowOnDesktop(*note, 300, 300);
