@@ -371,7 +371,14 @@ void CNoteWnd::ReturnToDesktop() {
 
 void CNoteWnd::ShowAgainAt(int x, int y) {
     if (!m_pNote) return;
-    if (m_bAlarm) { // a ringing window only comes forward
+    if (m_bAlarm) {
+        // A ringing window only comes forward; once the alarm is over it
+        // stays on the desktop, where it was asked to go.
+        m_pNote->m_rcWindow = CNotePlacement::ShownAgainRect(
+            m_bExistedBefore ? m_pNote->m_rcWindow : ToRect(m_rcInit), x, y);
+        m_pNote->m_bHasWindowRect = 1;
+        m_pNote->m_bOnDesktop = 1;
+        m_bExistedBefore = true;
         raise();
         return;
     }

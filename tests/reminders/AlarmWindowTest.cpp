@@ -275,6 +275,24 @@ TEST_F(NoteWndTest, DesktopNoteRingsAndReturnsToItsPlace) {
     EXPECT_TRUE(note->m_bOnDesktop);
 }
 
+TEST_F(NoteWndTest, RingingNotePutOnTheDesktopStaysThereAfterTheAlarm) {
+    CNote* note = AddOneTime("Dentist", Now());
+    Tick();
+    CNoteWnd* window = WindowOf(note);
+    ASSERT_NE(window, nullptr);
+    m_windows.ShowOnDesktop(*note, 500, 300); // dragged out of the list while ringing
+    EXPECT_TRUE(window->IsAlarmMode());
+    EXPECT_TRUE(note->m_bAlarmActive);
+    window->SnoozeRow().Check()->setChecked(true);
+    ClickOk(*window);
+    Flush();
+    ASSERT_EQ(WindowOf(note), window);
+    EXPECT_FALSE(window->IsAlarmMode());
+    EXPECT_TRUE(note->m_bOnDesktop);
+    EXPECT_EQ(window->geometry(), QRect(500 - CNoteWnd::kAlarmWidth / 2, 294, CNoteWnd::kAlarmWidth,
+                                        CNoteWnd::kAlarmHeight));
+}
+
 TEST_F(NoteWndTest, EnterPressesOk) {
     CNote* note = AddOneTime("Dentist", Now());
     const int id = note->m_nID;
