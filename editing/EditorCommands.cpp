@@ -1,0 +1,24 @@
+#include "editing/EditorCommands.h"
+
+#include "options/OptionSheet.h"
+#include "reminders/NoteWindowManager.h"
+#include "shell/TrayWnd.h"
+
+CEditorCommands::CEditorCommands(CTrayWnd& tray, CNoteWindowManager* windows)
+    : m_tray(tray), m_router(tray.Data()) {
+    m_tray.SetNoteEditorRunner([this] { NewNote(); });
+    m_tray.SetOptionsRunner([this] { RunOptions(); });
+    if (windows)
+        windows->SetPropertiesRunner(
+            [this](CNote& note, QWidget* parent) { return m_router.RunProperties(note, parent); });
+}
+
+void CEditorCommands::NewNote() {
+    m_router.NewNote();
+}
+
+void CEditorCommands::RunOptions() {
+    if (COptionSheet::Run(m_tray.Data()) != QDialog::Accepted) return;
+    m_tray.Saved();
+    m_tray.ShowDesktopNotes();
+}

@@ -1,0 +1,210 @@
+// The main flow through the program's own parts, with the test clock: a
+// double-click on the tray icon opens the editor, a monthly note with a
+// reminder two days ahead is made and saved; two days before it occurs its
+// window rings, and "OK" moves it to the next month leaving a history copy.
+#include "tests/shell/FakeTrayIcon.h"
+
+#include "almanac/HolidayList.h"
+#include "editing/DatePicker.h"
+#include "editing/EditorCommands.h"
+#include "editing/NoteEditDlg.h"
+#include "editing/NumberField.h"
+#include "options/OptionSheet.h"
+#include "reminders/NoteWindowManager.h"
+#include "reminders/NoteWnd.h"
+#include "shell/ClickDispatcher.h"
+#include "shell/CommandLine.h"
+#include "shell/TrayWnd.h"
+#include "store/ProgramFlags.h"
+#include "store/RecurringNote.h"
+#include "tests/support/FakeAudioBackEnd.h"
+#include "tests/support/FakeMessageBox.h"
+#include "tests/support/TempHome.h"
+#include "tests/support/TestClock.h"
+#include "zadad/Utility.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const COleDateTime kStart(2026, 12, 8, 9, 40, 0);
+constexpr int kMaxPolls = 400; // two seconds
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramFlags();
+        auto icon = std::make_unique<CFakeTrayIcon>(m_log, true);
+        m_icon = icon.get();
+        m_tray = std::make_unique<CTrayWnd>(std::move(icon));
+        m_tray->SetClickInterval(5);
+        CHolidayList::Attach(m_tray->Data());
+        m_windows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
+        m_tray->SetNoteWindows(m_windows.get());
+        m_commands = std::make_unique<CEditorCommands>(*m_tray, m_windows.get());
+        ASSERT_TRUE(m_tray->Create(CCommandLine("nologo")));
+    }
+    void TearDown() override {
+        m_tray->Exit();
+        m_commands.reset();
+        m_tray.reset();
+        m_windows.reset();
+        ResetProgramFlags();
+    }
+
+    // Runs action on the next modal dialog of type Dialog once it is up; it
+    // may open only after posted clicks have been handled.
+    template <typename Dialog> void WhenShown(std::function<void(Dialog&)> action) {
+        auto* poll = new QTimer(m_tray.get());
+        poll->setInterval(5);
+        QObject::connect(poll, &QTimer::timeout, [this, poll, action, tries = 0]() mutable {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!dialog && ++tries < kMaxPolls) return;
+            poll->stop();
+            poll->deleteLater();
+            m_bDialogSeen = dialog != nullptr;
+            if (dialog) action(*dialog);
+        });
+        poll->start();
+    }
+    void TickAt(const COleDateTime& when) {
+        m_clock.Set(when);
+        m_tray->Tick();
+    }
+    CNote* FindNote(const std::string& title, BOOL history) const {
+        for (const auto& [id, note] : m_tray->Data().m_noteManager.Notes())
+            if (note->m_strTitle == title && note->m_bHistory == history) return note.get();
+        return nullptr;
+    }
+
+    CTempHome m_home;
+    CTestClock m_clock{kStart};
+    CFakeMessageBox m_box;
+    CFakeAudioBackEnd m_audio;
+    std::vector<std::string> m_log;
+    CFakeTrayIcon* m_icon = nullptr;
+    std::unique_ptr<CTrayWnd> m_tray;
+    std::unique_ptr<CNoteWindowManager> m_windows;
+    std::unique_ptr<CEditorCommands> m_commands;
+    bool m_bDialogSeen = false;
+};
+
+// The user's input: "Rent" on the 20th at 6:15 PM, every month, two days' warning.
+void FillInMonthlyRent(CNoteEditDlg& dlg) {
+    dlg.findChild<QLineEdit*>("title")->setText("Rent");
+    dlg.findChild<CDatePicker*>("startDate")->SetDate(COleDateTime(2026, 12, 20, 0, 0, 0));
+    dlg.findChild<QComboBox*>("time")->setCurrentIndex(18 * 4 + 1);
+    QCheckBox* repeat = dlg.findChild<QCheckBox*>("repeat");
+    QTest::mouseClick(repeat, Qt::LeftButton, {}, QPoint(4, repeat->height() / 2));
+    dlg.findChild<CNumberField*>("days")->setText("2");
+    dlg.accept();
+}
+
+} // namespace
+
+TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
+    WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
+        EXPECT_EQ(dlg.windowTitle(), "  New Note");
+        EXPECT_EQ(g_nEditorsOpen, 1);
+        FillInMonthlyRent(dlg);
+    });
+    emit m_icon->Clicked(CClickDispatcher::kNoModifier);
+    emit m_icon->DoubleClicked();
+    for (int wait = 0; wait < kMaxPolls && !m_bDialogSeen; ++wait)
+        QTest::qWait(5);
+    ASSERT_TRUE(m_bDialogSeen);
+    EXPECT_EQ(g_nEditorsOpen, 0);
+
+    // In the store, with its first occurrence and alarm.
+    auto* rent = dynamic_cast<CRecurringNote*>(FindNote("Rent", 0));
+    ASSERT_NE(rent, nullptr);
+    const WORD id = static_cast<WORD>(rent->m_nID);
+    EXPECT_GE(id, 600);
+    EXPECT_EQ(rent->m_nRepeatUnit, kRepeatMonth);
+    EXPECT_EQ(rent->m_dtOccurrence, COleDateTime(2026, 12, 20, 18, 15, 0));
+    EXPECT_EQ(rent->m_dtAlarm, COleDateTime(2026, 12, 18, 18, 15, 0));
+    EXPECT_EQ(m_tray->Data().GetNextAlarmID(), id);
+
+    // In the data file a few seconds later, without waiting for the calendar or the exit.
+    TickAt(kStart + CUtility::OneMinute);
+    CCalendarData reread;
+    ASSERT_TRUE(reread.Load());
+    const CNote* stored = reread.LookupNote(id);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->m_strTitle, "Rent");
+    EXPECT_EQ(stored->m_nType, kNoteRecurring);
+
+    // Two days before the occurrence: not at the alarm's very second, just after.
+    TickAt(COleDateTime(2026, 12, 18, 18, 15, 0));
+    EXPECT_EQ(CNoteWindowManager::WindowOf(*rent), nullptr);
+    TickAt(COleDateTime(2026, 12, 18, 18, 15, 1));
+    rent = dynamic_cast<CRecurringNote*>(m_tray->Data().LookupNote(id));
+    ASSERT_NE(rent, nullptr);
+    CNoteWnd* window = CNoteWindowManager::WindowOf(*rent);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->IsAlarmMode());
+    EXPECT_TRUE(rent->m_bAlarmActive);
+    EXPECT_EQ(g_nAlarmsRinging, 1);
+
+    // While it rings, neither the editor nor the options open.
+    EXPECT_EQ(m_commands->Router().EditNote(rent, nullptr, kStart, 0), QDialog::Rejected);
+    EXPECT_EQ(COptionSheet::Run(m_tray->Data()), QDialog::Rejected);
+
+    // "OK": the next month, and a history copy of this one.
+    window->AcknowledgeAlarm();
+    rent = dynamic_cast<CRecurringNote*>(m_tray->Data().LookupNote(id));
+    ASSERT_NE(rent, nullptr);
+    EXPECT_FALSE(rent->m_bAlarmActive);
+    EXPECT_EQ(g_nAlarmsRinging, 0);
+    EXPECT_EQ(rent->m_dtOccurrence, COleDateTime(2027, 1, 20, 18, 15, 0));
+    EXPECT_EQ(rent->m_dtAlarm, COleDateTime(2027, 1, 18, 18, 15, 0));
+    const CNote* copy = FindNote("Rent", 1);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->m_dtStart, COleDateTime(2026, 12, 20, 18, 15, 0));
+    EXPECT_EQ(m_tray->Data().GetNextAlarmID(), id);
+}
+
+TEST_F(EndToEndTest, DesktopNoteIsEditedThroughItsWindowAndTheWindowFollows) {
+    CNote* note =
+        m_tray->Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Shopping", "milk", kStart, 0));
+    const WORD id = static_cast<WORD>(note->m_nID);
+    m_windows->ShowOnDesktop(*note);
+    CNoteWnd* window = CNoteWindowManager::WindowOf(*note);
+    ASSERT_NE(window, nullptr);
+
+    WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
+        dlg.findChild<QLineEdit*>("title")->setText("Shopping list");
+        dlg.accept();
+    });
+    EXPECT_EQ(m_commands->Router().EditNote(note, nullptr, kStart, 0), QDialog::Accepted);
+    ASSERT_TRUE(m_bDialogSeen);
+    CNote* now = m_tray->Data().LookupNote(id);
+    ASSERT_NE(now, nullptr);
+    EXPECT_EQ(now->m_strTitle, "Shopping list");
+    EXPECT_EQ(CNoteWindowManager::WindowOf(*now), window);
+    EXPECT_EQ(window->Note(), now);
+    EXPECT_TRUE(now->m_bOnDesktop);
+}
+
+TEST_F(EndToEndTest, OptionsBringTheDesktopNotesBackAfterReloading) {
+    CNote* note =
+        m_tray->Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Pinned", "", kStart, 0));
+    const WORD id = static_cast<WORD>(note->m_nID);
+    m_windows->ShowOnDesktop(*note);
+    WhenShown<COptionSheet>([](COptionSheet& sheet) { sheet.accept(); });
+    m_commands->RunOptions();
+    ASSERT_TRUE(m_bDialogSeen);
+    CNote* reloaded = m_tray->Data().LookupNote(id);
+    ASSERT_NE(reloaded, nullptr);
+    EXPECT_TRUE(reloaded->m_bOnDesktop);
+    EXPECT_NE(CNoteWindowManager::WindowOf(*reloaded), nullptr);
+    EXPECT_FALSE(g_bOptionsOpen);
+}
