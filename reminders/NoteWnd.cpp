@@ -37,9 +37,12 @@ RECT ToRect(const QRect& rect) {
     return out;
 }
 
+// A note's font size: its height, counted in points. A font without a
+// height (or one no field can show) is shown at the size new notes get.
 int FontPoints(const LOGFONT& font) {
-    return std::clamp(std::abs(font.lfHeight == INT32_MIN ? 1 : font.lfHeight), 1,
-                      CRichTextField::kMaxPointSize);
+    const long long points = std::llabs(static_cast<long long>(font.lfHeight));
+    if (points == 0 || points > CRichTextField::kMaxPointSize) return DefaultNoteFont().lfHeight;
+    return static_cast<int>(points);
 }
 
 // Both fields in the note's font, the whole content at once.

@@ -9,6 +9,7 @@
 #include "views/RichTextField.h"
 
 #include <QMenu>
+#include <QPointer>
 
 std::unique_ptr<QMenu> CNoteWnd::CreateNoteMenu() {
     auto menu = std::make_unique<QMenu>(this);
@@ -67,11 +68,12 @@ void CNoteWnd::DeleteNote() {
 void CNoteWnd::SaveToFile() {
     StoreFields();
     const std::string title = m_pNote->m_strTitle;
+    const QPointer<CNoteWnd> self(this);
     const QString path =
         CFileDialog::GetSaveFileName(this, QStringLiteral("Save As"),
                                      QString::fromStdString(CNoteTextFile::SuggestedName(title)),
                                      QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"));
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || !self) return;
     CNoteTextFile::Save(path.toStdString(), title, m_pText->GetPlainText());
 }
 
@@ -80,7 +82,9 @@ void CNoteWnd::RunProperties() {
     StoreFields();
     const WORD id = static_cast<WORD>(m_pNote->m_nID);
     m_bPropertiesOpen = true;
+    const QPointer<CNoteWnd> self(this);
     const bool replaced = m_manager.RunProperties(*m_pNote, this);
+    if (!self) return;
     m_bPropertiesOpen = false;
     if (!replaced) return;
     // The editor put a new note object in the old one's place.

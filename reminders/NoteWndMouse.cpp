@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWindow>
 
 namespace {
@@ -174,7 +175,9 @@ void CNoteWnd::ShowNoteMenu(const QPoint& globalPos) {
     StoreFields();
     const std::unique_ptr<QMenu> menu = CreateNoteMenu();
     m_bMenuOpen = true;
+    const QPointer<CNoteWnd> self(this);
     const QAction* chosen = menu->exec(globalPos);
+    if (!self) return; // the note went away while the menu was open
     m_bMenuOpen = false;
     if (chosen) RunCommand(chosen->data().toInt());
 }

@@ -75,6 +75,20 @@ TEST_F(NoteWndTest, NewDesktopNoteOpensAtTwoFifthsOfTheScreen) {
     EXPECT_EQ(note->m_strTitle, "Groceries");
 }
 
+TEST_F(NoteWndTest, NoteFontSizesTheFieldsAndTheCaption) {
+    CNote* large = AddMemo("Large");
+    large->m_lfFont.lfHeight = 20;
+    m_windows.ShowOnDesktop(*large, 300, 300);
+    EXPECT_EQ(WindowOf(large)->TextField()->currentFont().pointSize(), 20);
+    EXPECT_EQ(WindowOf(large)->CaptionHeight(), 29);
+    // A font without a height (an odd data file) is shown at the usual size.
+    CNote* odd = AddMemo("Odd");
+    odd->m_lfFont.lfHeight = 0;
+    m_windows.ShowOnDesktop(*odd, 500, 300);
+    EXPECT_EQ(WindowOf(odd)->TextField()->currentFont().pointSize(), 10);
+    EXPECT_EQ(WindowOf(odd)->CaptionHeight(), CNoteLayout::kMinCaption);
+}
+
 TEST_F(NoteWndTest, DesktopNotesReopenAtTheirSavedRectangle) {
     CNote* note = AddMemo("Groceries");
     note->m_bOnDesktop = 1;
