@@ -11,7 +11,7 @@
 
 class CClickDispatcher {
 public:
-    // Modifier values, as the old mouse-key flags.
+    // The keys held down during a click, as flags.
     enum Modifier : int { kNoModifier = 0, kShift = 0x0004, kControl = 0x0008 };
 
     // What the dispatcher drives. Post... run the action later, from the

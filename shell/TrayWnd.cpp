@@ -66,6 +66,7 @@ bool CTrayWnd::Create(const CCommandLine& commandLine) {
     CStartingHolidays::Provide();
     m_data.Load();
     m_bLoaded = true;
+    CStartupLog::Mark("loaded");
     ComputeTextureColors();
     ShowDesktopNotes();
     m_alarmTimer.start();
