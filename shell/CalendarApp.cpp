@@ -1,5 +1,6 @@
 #include "shell/CalendarApp.h"
 
+#include "editing/EditorCommands.h"
 #include "reminders/NoteWindowManager.h"
 #include "reminders/QtAudioBackEnd.h"
 #include "res/Resources.h"
@@ -21,6 +22,7 @@ CCalendarApp::CCalendarApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 CCalendarApp::~CCalendarApp() {
+    m_editorCommands.reset();
     m_tray.reset();
     m_noteWindows.reset();
     m_audio.reset();
@@ -37,6 +39,7 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     m_noteWindows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
     m_noteWindows->SetChangeHandler([this] { m_tray->NotesChanged(); });
     m_tray->SetNoteWindows(m_noteWindows.get());
+    m_editorCommands = std::make_unique<CEditorCommands>(*m_tray, m_noteWindows.get());
     connect(m_tray.get(), &CTrayWnd::Ended, this, &QApplication::quit, Qt::QueuedConnection);
     if (!m_tray->Create(commandLine)) return false;
     m_bStarted = true;

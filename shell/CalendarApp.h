@@ -12,6 +12,7 @@
 #include <memory>
 
 class CCommandLine;
+class CEditorCommands;
 class CNoteWindowManager;
 class CQtAudioBackEnd;
 class CSingleInstance;
@@ -38,6 +39,8 @@ private:
     std::unique_ptr<CQtAudioBackEnd> m_audio;
     std::unique_ptr<CTrayWnd> m_tray;
     std::unique_ptr<CNoteWindowManager> m_noteWindows;
+    // The note editor and the options sheet, for the tray and the note windows.
+    std::unique_ptr<CEditorCommands> m_editorCommands;
     bool m_bStarted = false;
     bool m_bExitRequested = false;
 };

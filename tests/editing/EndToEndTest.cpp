@@ -48,6 +48,7 @@ protected:
         m_tray->SetClickInterval(5);
         CHolidayList::Attach(m_tray->Data());
         m_windows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
+        m_windows->SetChangeHandler([this] { m_tray->NotesChanged(); });
         m_tray->SetNoteWindows(m_windows.get());
         m_commands = std::make_unique<CEditorCommands>(*m_tray, m_windows.get());
         ASSERT_TRUE(m_tray->Create(CCommandLine("nologo")));
