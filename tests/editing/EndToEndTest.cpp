@@ -14,6 +14,7 @@
 #include "reminders/NoteWnd.h"
 #include "shell/ClickDispatcher.h"
 #include "shell/CommandLine.h"
+#include "shell/FileDialog.h"
 #include "shell/TrayWnd.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
@@ -26,7 +27,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -208,4 +212,23 @@ TEST_F(EndToEndTest, OptionsBringTheDesktopNotesBackAfterReloading) {
     EXPECT_TRUE(reloaded->m_bOnDesktop);
     EXPECT_NE(CNoteWindowManager::WindowOf(*reloaded), nullptr);
     EXPECT_FALSE(g_bOptionsOpen);
+}
+
+TEST_F(EndToEndTest, NoteColoursFollowTheTexturesChosenInTheOptions) {
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(QColor(200, 0, 0));
+    const std::string file = m_home.File("red.png");
+    ASSERT_TRUE(red.save(QString::fromStdString(file)));
+    const COLORREF before = g_crNoteTitleDefault;
+    WhenShown<COptionSheet>([file](COptionSheet& sheet) {
+        sheet.Tabs()->setCurrentIndex(3);
+        CFileDialog::QueueAnswer(QString::fromStdString(file));
+        sheet.findChild<QPushButton*>("windowTexture")->click();
+        sheet.accept();
+    });
+    m_tray->Options();
+    ASSERT_TRUE(m_bDialogSeen);
+    EXPECT_EQ(m_tray->Data().m_strWindowTexture, file);
+    EXPECT_NE(g_crNoteTitleDefault, before);
+    EXPECT_EQ(g_crNoteTitleDefault, RGB(200, 0, 0));
 }
