@@ -13,7 +13,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-qpa-plugins qt6-image-formats-plugins libqt6multimedia6 gstreamer1.0-plugins-base
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth
+  xvfb xauth ccache
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -29,6 +29,9 @@ install_packages() {
   as_root apt-get update -q
   as_root apt-get install -y -q "${missing[@]}"
 }
+
+# Paths relative to the checkout, so that another clone hits the same cache.
+export CCACHE_BASEDIR="$PWD"
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
