@@ -57,8 +57,17 @@ void CNotePainter::Paint(QPainter& painter, const CNoteLook& look) {
         PaintCaption(painter, look);
     if (dirty.intersects(ToQRect(look.rcCountdown))) PaintCountdown(painter, look);
     if (look.bAlarm) PaintSeparator(painter, look);
-    if (!look.bRolledUp && !look.bAlarm) PaintGrip(painter, look);
-    PaintEdges(painter, look);
+    if (!look.bRolledUp && !look.bAlarm && dirty.intersects(GripRect(look)))
+        PaintGrip(painter, look);
+    const QRect inside(2, 2, look.nWidth - 4, look.nHeight - 4);
+    if (!inside.contains(dirty)) PaintEdges(painter, look);
+}
+
+// Where the dots of the grip lie, with a pixel to spare.
+QRect CNotePainter::GripRect(const CNoteLook& look) {
+    const int size = kGripRows * kGripStep + 4;
+    return QRect(look.nWidth - CNoteLayout::kBorder - size,
+                 look.nHeight - CNoteLayout::kBorder - size, size, size);
 }
 
 void CNotePainter::PaintCaption(QPainter& painter, const CNoteLook& look) {

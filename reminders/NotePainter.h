@@ -52,5 +52,6 @@ private:
     static void PaintCountdown(QPainter& painter, const CNoteLook& look);
     static void PaintSeparator(QPainter& painter, const CNoteLook& look);
     static void PaintGrip(QPainter& painter, const CNoteLook& look);
+    static QRect GripRect(const CNoteLook& look);
     static void PaintEdges(QPainter& painter, const CNoteLook& look);
 };
