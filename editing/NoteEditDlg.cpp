@@ -2,6 +2,7 @@
 
 #include "editing/CategoryCombo.h"
 #include "editing/DatePicker.h"
+#include "editing/DialogLayout.h"
 #include "editing/NumberField.h"
 #include "res/Resources.h"
 #include "res/StringTable.h"
@@ -32,10 +33,9 @@ constexpr int kDialogHeight = 393;
 const char* const kUnitNames[] = {"Minute", "Hour", "Day", "Week", "Month", "Year"};
 
 template <typename Widget> Widget* Named(Widget* widget, const char* name, int controlID) {
-    widget->setObjectName(QString::fromLatin1(name));
     // A control's tooltip is the string of its own number, where there is one.
     widget->setToolTip(QString::fromStdString(LoadString(controlID)));
-    return widget;
+    return CDialogLayout::Named(widget, name);
 }
 
 void FillFromStrings(QComboBox& combo, int firstID, int count) {
@@ -56,14 +56,6 @@ void SetChecked(QCheckBox& box, BOOL checked) {
 void SetDate(CDatePicker& picker, const COleDateTime& date) {
     const QSignalBlocker block(picker);
     picker.SetDate(date);
-}
-
-QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* widget : widgets)
-        row->addWidget(widget);
-    row->addStretch(1);
-    return row;
 }
 
 } // namespace
@@ -93,7 +85,7 @@ void CNoteEditDlg::CreateControls() {
 
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Event"), m_pTitle);
-    top->addRow(QStringLiteral("Category"), Row({m_pCategory}));
+    top->addRow(QStringLiteral("Category"), CDialogLayout::Row({m_pCategory}));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CNoteEditDlg::accept);
@@ -124,10 +116,12 @@ QWidget* CNoteEditDlg::CreateTimeGroup() {
     m_pEndDate = Named(new CDatePicker(group), "endDate", 1005);
 
     auto* layout = new QVBoxLayout(group);
-    layout->addLayout(Row({new QLabel(QStringLiteral("Start"), group), m_pStartDate, m_pTime}));
-    layout->addLayout(Row({m_pRepeat, m_pEvery, m_pUnit}));
-    layout->addLayout(Row({m_pWeekDay, m_pOrdinal, m_pWeekDayList, m_pOf, m_pMonth}));
-    layout->addLayout(Row({m_pEnd, m_pEndDate}));
+    layout->addLayout(
+        CDialogLayout::Row({new QLabel(QStringLiteral("Start"), group), m_pStartDate, m_pTime}));
+    layout->addLayout(CDialogLayout::Row({m_pRepeat, m_pEvery, m_pUnit}));
+    layout->addLayout(
+        CDialogLayout::Row({m_pWeekDay, m_pOrdinal, m_pWeekDayList, m_pOf, m_pMonth}));
+    layout->addLayout(CDialogLayout::Row({m_pEnd, m_pEndDate}));
     return group;
 }
 
@@ -139,7 +133,7 @@ QWidget* CNoteEditDlg::CreateReminderGroup() {
     m_pDays->setMaximumWidth(m_pDays->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     m_pDaysLabel = new QLabel(QStringLiteral("Day(s)"), group);
     auto* layout = new QVBoxLayout(group);
-    layout->addLayout(Row({m_pRemind, m_pDays, m_pDaysLabel}));
+    layout->addLayout(CDialogLayout::Row({m_pRemind, m_pDays, m_pDaysLabel}));
     return group;
 }
 
@@ -242,6 +236,8 @@ void CNoteEditDlg::OnStartDateChanged() {
 }
 
 void CNoteEditDlg::OnEndDateEdited() {
+    // Leaving the field without changing it is no choice to judge.
+    if (m_pEndDate->GetDate() == m_fields.m_dtEndDate) return;
     m_fields.m_dtStartDate = m_pStartDate->GetDate();
     m_fields.m_dtEndDate = m_pEndDate->GetDate();
     if (CNoteEditRules::EndDateChanged(m_fields, COleDateTime::GetCurrentTime())) return;

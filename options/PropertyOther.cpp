@@ -1,5 +1,6 @@
 #include "options/PropertyOther.h"
 
+#include "editing/DialogLayout.h"
 #include "editing/NumberField.h"
 #include "options/LocationOptions.h"
 #include "store/MessageBox.h"
@@ -17,19 +18,14 @@ namespace {
 
 constexpr int kFieldWidth = 48;
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 CNumberField* Field(int max, const char* name, QWidget* parent) {
-    auto* field = Named(new CNumberField(0, max, parent), name);
+    auto* field = CDialogLayout::Named(new CNumberField(0, max, parent), name);
     field->setMaximumWidth(kFieldWidth);
     return field;
 }
 
 QComboBox* List(QStringList items, const char* name, QWidget* parent) {
-    auto* list = Named(new QComboBox(parent), name);
+    auto* list = CDialogLayout::Named(new QComboBox(parent), name);
     list->addItems(items);
     return list;
 }
@@ -45,9 +41,10 @@ bool Read(CNumberField* field, unsigned& value) {
 
 CPropertyOther::CPropertyOther(CLocationOptions& values, bool& opened, QWidget* parent)
     : COptionPage(parent), m_values(values), m_bOpened(opened) {
-    m_pShowSun =
-        Named(new QCheckBox(QStringLiteral("Show Sunrise/Sunset Information"), this), "showSun");
-    m_pDaylight = Named(new QCheckBox(QStringLiteral("Daylight Saving"), this), "daylight");
+    m_pShowSun = CDialogLayout::Named(
+        new QCheckBox(QStringLiteral("Show Sunrise/Sunset Information"), this), "showSun");
+    m_pDaylight =
+        CDialogLayout::Named(new QCheckBox(QStringLiteral("Daylight Saving"), this), "daylight");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pShowSun);
     layout->addWidget(CreateLocationGrid());

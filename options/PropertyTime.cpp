@@ -1,5 +1,6 @@
 #include "options/PropertyTime.h"
 
+#include "editing/DialogLayout.h"
 #include "editing/NumberField.h"
 #include "reminders/AudioBackEnd.h"
 #include "res/StringTable.h"
@@ -28,18 +29,7 @@ QString Text(int id) {
     return QString::fromStdString(LoadString(id));
 }
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* widget : widgets)
-        row->addWidget(widget);
-    row->addStretch(1);
-    return row;
-}
+using Layout = CDialogLayout;
 
 } // namespace
 
@@ -60,53 +50,55 @@ CPropertyTime::~CPropertyTime() {
 
 QWidget* CPropertyTime::CreateAlarmGroup() {
     auto* group = new QGroupBox(QStringLiteral("Alarm"), this);
-    m_pSpeaker = Named(new QRadioButton(QStringLiteral("Speaker"), group), "speaker");
-    m_pWaveFile = Named(new QRadioButton(QStringLiteral("Wave file"), group), "waveFile");
-    m_pMute = Named(new QRadioButton(QStringLiteral("Mute"), group), "mute");
+    m_pSpeaker = Layout::Named(new QRadioButton(QStringLiteral("Speaker"), group), "speaker");
+    m_pWaveFile = Layout::Named(new QRadioButton(QStringLiteral("Wave file"), group), "waveFile");
+    m_pMute = Layout::Named(new QRadioButton(QStringLiteral("Mute"), group), "mute");
     auto* sounds = new QButtonGroup(group);
     for (QRadioButton* radio : {m_pSpeaker, m_pWaveFile, m_pMute})
         sounds->addButton(radio);
-    m_pBrowse = Named(new QPushButton(QStringLiteral("Browse"), group), "browse");
-    m_pPlay = Named(new QPushButton(Text(kStringPlay), group), "play");
-    m_pWavePath = Named(new QLabel(group), "wavePath");
+    m_pBrowse = Layout::Named(new QPushButton(QStringLiteral("Browse"), group), "browse");
+    m_pPlay = Layout::Named(new QPushButton(Text(kStringPlay), group), "play");
+    m_pWavePath = Layout::Named(new QLabel(group), "wavePath");
     m_pWavePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_pStopAfter = Named(new QCheckBox(QStringLiteral("Stop alarm after"), group), "stopAfter");
-    m_pSeconds = Named(new CNumberField(0, kMaxSeconds, group), "seconds");
+    m_pStopAfter =
+        Layout::Named(new QCheckBox(QStringLiteral("Stop alarm after"), group), "stopAfter");
+    m_pSeconds = Layout::Named(new CNumberField(0, kMaxSeconds, group), "seconds");
     m_pSeconds->setMaximumWidth(60);
-    m_pShowCountdown =
-        Named(new QCheckBox(QStringLiteral("Show count down by default"), group), "showCountdown");
+    m_pShowCountdown = Layout::Named(
+        new QCheckBox(QStringLiteral("Show count down by default"), group), "showCountdown");
 
     auto* layout = new QVBoxLayout(group);
-    layout->addLayout(Row({m_pSpeaker}));
-    layout->addLayout(Row({m_pWaveFile, m_pBrowse, m_pPlay}));
+    layout->addLayout(Layout::Row({m_pSpeaker}));
+    layout->addLayout(Layout::Row({m_pWaveFile, m_pBrowse, m_pPlay}));
     layout->addWidget(m_pWavePath);
-    layout->addLayout(Row({m_pMute}));
+    layout->addLayout(Layout::Row({m_pMute}));
     layout->addLayout(
-        Row({m_pStopAfter, m_pSeconds, new QLabel(QStringLiteral("seconds"), group)}));
-    layout->addLayout(Row({m_pShowCountdown}));
+        Layout::Row({m_pStopAfter, m_pSeconds, new QLabel(QStringLiteral("seconds"), group)}));
+    layout->addLayout(Layout::Row({m_pShowCountdown}));
     return group;
 }
 
 QWidget* CPropertyTime::CreateHistoryGroup() {
     auto* group = new QGroupBox(QStringLiteral("History"), this);
-    m_pSaveHistory = Named(new QCheckBox(QStringLiteral("Save History"), group), "saveHistory");
+    m_pSaveHistory =
+        Layout::Named(new QCheckBox(QStringLiteral("Save History"), group), "saveHistory");
     m_pClearHistory =
-        Named(new QCheckBox(QStringLiteral("Clear History After "), group), "clearHistory");
-    m_pDays = Named(new CNumberField(0, kMaxHistoryDays, group), "historyDays");
+        Layout::Named(new QCheckBox(QStringLiteral("Clear History After "), group), "clearHistory");
+    m_pDays = Layout::Named(new CNumberField(0, kMaxHistoryDays, group), "historyDays");
     m_pDays->setMaximumWidth(60);
-    m_pDaysLabel = Named(new QLabel(QStringLiteral("days"), group), "historyDaysLabel");
+    m_pDaysLabel = Layout::Named(new QLabel(QStringLiteral("days"), group), "historyDaysLabel");
     auto* layout = new QVBoxLayout(group);
-    layout->addLayout(Row({m_pSaveHistory}));
-    layout->addLayout(Row({m_pClearHistory, m_pDays, m_pDaysLabel}));
+    layout->addLayout(Layout::Row({m_pSaveHistory}));
+    layout->addLayout(Layout::Row({m_pClearHistory, m_pDays, m_pDaysLabel}));
     return group;
 }
 
 QWidget* CPropertyTime::CreateWeekRow() {
     auto* row = new QWidget(this);
-    m_pSunday = Named(new QRadioButton(QStringLiteral("Sunday"), row), "sunday");
-    m_pMonday = Named(new QRadioButton(QStringLiteral("Monday"), row), "monday");
+    m_pSunday = Layout::Named(new QRadioButton(QStringLiteral("Sunday"), row), "sunday");
+    m_pMonday = Layout::Named(new QRadioButton(QStringLiteral("Monday"), row), "monday");
     auto* layout =
-        Row({new QLabel(QStringLiteral("First Day Of Week"), row), m_pSunday, m_pMonday});
+        Layout::Row({new QLabel(QStringLiteral("First Day Of Week"), row), m_pSunday, m_pMonday});
     layout->setContentsMargins(0, 0, 0, 0);
     row->setLayout(layout);
     return row;
