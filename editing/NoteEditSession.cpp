@@ -20,6 +20,7 @@ CNoteEditSession::CNoteEditSession(CCalendarData* data, CNote* note)
 
 CNoteEditSession::~CNoteEditSession() {
     --g_nEditorsOpen;
+    m_pReplacedNote.reset();
     if (m_bReplaced || !m_pNote) return;
     // Looked up again: the note may have gone while the editor was open.
     CNote* note = m_pData ? m_pData->LookupNote(static_cast<WORD>(m_nNoteID)) : m_pNote;
@@ -64,10 +65,9 @@ CNoteEditSession::Outcome CNoteEditSession::CommitNote(const CNoteEditFields& f)
     built->CopyAppearance(*m_pNote);
     built->m_bHasWindowRect = m_pNote->m_bHasWindowRect;
     const WORD id = static_cast<WORD>(m_nNoteID);
-    std::unique_ptr<CNote> old = m_pData->ReplaceNote(id, std::move(built));
+    m_pReplacedNote = m_pData->ReplaceNote(id, std::move(built));
     m_pNote = m_pData->LookupNote(id);
     m_bReplaced = true;
-    old.reset();
     return kDone;
 }
 

@@ -6,6 +6,8 @@
 
 #include "editing/NoteEditFields.h"
 
+#include <memory>
+
 class CCalendarData;
 
 class CNoteEditSession {
@@ -55,4 +57,7 @@ private:
     int m_nNoteID;
     NoteEditMode m_nMode;
     bool m_bReplaced = false;
+    // The object OK replaced, kept until the editor has closed: the note's
+    // window still shows it until it looks the new one up.
+    std::unique_ptr<CNote> m_pReplacedNote;
 };

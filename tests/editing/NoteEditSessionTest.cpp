@@ -18,9 +18,13 @@ const COleDateTime kNow(2026, 12, 8, 9, 40, 0);
 // A window that stays while its note's editor replaces the note.
 class CEditingWindow : public CNoteWndHandle {
 public:
-    bool IsEditingNote() const override { return true; }
+    bool IsEditingNote() const override {
+        ++m_nAsked; // only a note going away asks
+        return true;
+    }
     void NoteDeleted() override { ++m_nDeleted; }
     int m_nDeleted = 0;
+    mutable int m_nAsked = 0;
 };
 
 class NoteEditSessionTest : public ::testing::Test {
@@ -135,6 +139,20 @@ TEST_F(NoteEditSessionTest, EditedNoteIsReplacedUnderItsIDWithItsLook) {
     EXPECT_FALSE(now->m_bEditing);
     EXPECT_EQ(window.m_nDeleted, 0); // the window outlives the old object
     EXPECT_EQ(m_data.m_noteManager.GetCount(), 1u);
+}
+
+TEST_F(NoteEditSessionTest, ReplacedObjectLivesUntilTheEditorCloses) {
+    CNote* old = AddOneTime("old", kNow + CUtility::OneDay);
+    CEditingWindow window; // it may still paint the old object while the editor closes
+    old->m_pNoteWnd = &window;
+    {
+        CNoteEditSession session(&m_data, old);
+        ASSERT_EQ(session.Commit(session.InitialFields(kNow), kNow), CNoteEditSession::kDone);
+        EXPECT_EQ(window.m_nAsked, 0);
+        EXPECT_EQ(old->m_strTitle, "old");
+    }
+    EXPECT_EQ(window.m_nAsked, 1);
+    EXPECT_EQ(window.m_nDeleted, 0);
 }
 
 TEST_F(NoteEditSessionTest, ReplacingTheNextAlarmFindsTheNextOneAgain) {
