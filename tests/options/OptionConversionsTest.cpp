@@ -29,28 +29,6 @@ protected:
 
 } // namespace
 
-TEST_F(OptionConversionsTest, NotePageShowsTheDefaults) {
-    const CNoteOptions o = CNoteOptions::FromData(m_data);
-    EXPECT_TRUE(o.m_bStopAfter);
-    EXPECT_EQ(o.m_nStopSeconds, 60);
-    EXPECT_TRUE(o.m_bClearHistory);
-    EXPECT_EQ(o.m_nHistoryDays, 30);
-    EXPECT_TRUE(o.m_bSaveHistory);
-    EXPECT_TRUE(o.m_bWeekStartsSunday);
-    EXPECT_TRUE(o.m_bShowCountdownDefault);
-    EXPECT_EQ(o.m_nAlarmSound, kAlarmSpeaker);
-}
-
-TEST_F(OptionConversionsTest, StopAlarmAfterUntickedSavesZeroAndReopensUnticked) {
-    CNoteOptions o = CNoteOptions::FromData(m_data);
-    o.m_bStopAfter = 0;
-    o.ToData(m_data);
-    EXPECT_EQ(m_data.m_nStopAlarmSeconds, 0);
-    const CNoteOptions again = CNoteOptions::FromData(m_data);
-    EXPECT_FALSE(again.m_bStopAfter);
-    EXPECT_EQ(again.m_nStopSeconds, 0);
-}
-
 TEST_F(OptionConversionsTest, ClearHistoryUntickedSavesMinusOneAndReopensAtZero) {
     CNoteOptions o = CNoteOptions::FromData(m_data);
     o.m_bClearHistory = 0;
@@ -133,15 +111,6 @@ TEST_F(OptionConversionsTest, ZeroDegreesKeepTheirHemisphereByTheSignOfZero) {
     const CLocationOptions again = CLocationOptions::FromData(m_data);
     EXPECT_EQ(again.m_nLatHemisphere, CLocationOptions::kSouth);
     EXPECT_EQ(again.m_nLongHemisphere, CLocationOptions::kEast);
-}
-
-TEST_F(OptionConversionsTest, ZoneMinusFiveAndAHalfHours) {
-    CLocationOptions o = LocationWithZone(-5.5);
-    EXPECT_EQ(o.m_nZoneSign, CLocationOptions::kMinus);
-    EXPECT_EQ(o.m_nZoneHours, 5);
-    EXPECT_EQ(o.m_nZoneMinutes, 30u);
-    o.ToData(m_data);
-    EXPECT_EQ(m_data.m_dTimeZone, -5.5);
 }
 
 TEST_F(OptionConversionsTest, ZoneMinutesSurviveRepeatedSaving) {
