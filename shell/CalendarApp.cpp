@@ -40,7 +40,12 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     m_noteWindows->SetChangeHandler([this] { m_tray->NotesChanged(); });
     m_tray->SetNoteWindows(m_noteWindows.get());
     m_editorCommands = std::make_unique<CEditorCommands>(*m_tray, m_noteWindows.get());
-    connect(m_tray.get(), &CTrayWnd::Ended, this, &QApplication::quit, Qt::QueuedConnection);
+    // exit, not quit: quit first asks every window to close, and a ringing
+    // alarm window refuses until it is acknowledged, which would keep a
+    // program that has already saved and removed its icon running unseen.
+    connect(
+        m_tray.get(), &CTrayWnd::Ended, this, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     if (!m_tray->Create(commandLine)) return false;
     m_bStarted = true;
     WatchTheSystem();

@@ -4,12 +4,14 @@
 // socket. Every test runs its copies under an instance name and a program
 // directory of its own, so a user's running copy is never met.
 #include "shell/SingleInstance.h"
+#include "tests/support/DataFileWriter.h"
 #include "tests/support/TempHome.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,29 @@ TEST_F(SingleInstanceTest, ExitMakesTheFirstSaveAndEndAndWaitsUntilItHas) {
     EXPECT_TRUE(DataSaved()) << "saved before the waiting copy was let go";
     ASSERT_TRUE(first->Finish(5000));
     EXPECT_EQ(first->Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->Process().exitCode(), 0);
+}
+
+TEST_F(SingleInstanceTest, ExitEndsTheProgramWhileAnAlarmRings) {
+    // A reminder long overdue rings on the first tick; its window refuses to
+    // close until it is acknowledged, which must not keep the program alive.
+    FileNote overdue;
+    overdue.kind = 1;
+    overdue.remind = 1;
+    overdue.alarm = overdue.occurrence = overdue.start = COleDateTime(2020, 1, 1, 9, 0, 0);
+    CDataFileWriter file;
+    file.Header(COleDateTime(2020, 1, 1, 0, 0, 0), COleDateTime::GetCurrentTime())
+        .Settings({})
+        .NotesHeader(1, 601)
+        .Note(overdue);
+    ASSERT_TRUE(file.WriteTo(m_home.File("Note.Dat")));
+    auto first = First();
+    QThread::msleep(2500); // past the first tick
+    auto stopper = Copy();
+    stopper->Start({QStringLiteral("exit")});
+    ASSERT_TRUE(stopper->Finish());
+    EXPECT_EQ(stopper->Process().exitCode(), 0);
+    ASSERT_TRUE(first->Finish(5000)) << "the ringing window kept the program running";
     EXPECT_EQ(first->Process().exitCode(), 0);
 }
 
