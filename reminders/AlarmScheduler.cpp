@@ -52,17 +52,24 @@ void CAlarmScheduler::CheckAlarms(const COleDateTime& now) {
     // before it rings, since opening one window may change the notes. A note
     // that is being edited waits (it cannot be met while the check pauses for
     // editors, but must never make this loop go round for ever).
-    for (const WORD id : DueNotes(now)) {
+    const DueList due = DueNotes(now);
+    int room = std::min(kMaxRingsPerTick, kMaxRingingAtOnce - due.ringing);
+    for (const WORD id : due.ids) {
+        if (room <= 0) break;
         CNote* note = m_data.LookupNote(id);
-        if (note && IsArmed(*note) && !note->m_bEditing) Ring(*note);
+        if (!note || !IsArmed(*note) || note->m_bEditing) continue;
+        Ring(*note);
+        --room;
     }
     m_data.FindNextAlarm();
     m_bChecking = false;
 }
 
-std::vector<WORD> CAlarmScheduler::DueNotes(const COleDateTime& now) const {
+CAlarmScheduler::DueList CAlarmScheduler::DueNotes(const COleDateTime& now) const {
     std::vector<std::pair<COleDateTime, WORD>> due;
+    DueList list;
     for (const auto& [id, note] : m_data.m_noteManager.Notes()) {
+        if (note->m_bAlarmActive && !note->m_bHistory) ++list.ringing;
         const COneTimeNote* timed = AsTimed(note.get());
         if (timed && IsArmed(*timed) && timed->m_dtAlarm < now)
             due.emplace_back(timed->m_dtAlarm, id);
@@ -70,11 +77,10 @@ std::vector<WORD> CAlarmScheduler::DueNotes(const COleDateTime& now) const {
     // Equal times keep the ID order, as the next-alarm scan would take them.
     std::stable_sort(due.begin(), due.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<WORD> ids;
-    ids.reserve(due.size());
+    list.ids.reserve(due.size());
     for (const auto& entry : due)
-        ids.push_back(entry.second);
-    return ids;
+        list.ids.push_back(entry.second);
+    return list;
 }
 
 void CAlarmScheduler::Ring(CNote& note) {

@@ -20,6 +20,12 @@ class CAlarmScheduler {
 public:
     static constexpr int kMaxSnoozeHours = 24;
     static constexpr int kMaxSnoozeMinutes = 59;
+    // A long absence can leave thousands of reminders overdue. Opening a
+    // window for each at once would freeze the program for minutes and eat
+    // gigabytes, so they come a few per tick, and no more ring together than
+    // anyone could answer; the rest ring as earlier ones are acknowledged.
+    static constexpr int kMaxRingsPerTick = 10;
+    static constexpr int kMaxRingingAtOnce = 50;
 
     explicit CAlarmScheduler(CCalendarData& data) : m_data(data) {}
 
@@ -48,8 +54,13 @@ public:
 
 private:
     bool IsPaused() const;
-    // The notes whose alarm lies strictly before now, earliest first.
-    std::vector<WORD> DueNotes(const COleDateTime& now) const;
+    // The notes whose alarm lies strictly before now, earliest first, and
+    // how many are ringing already.
+    struct DueList {
+        std::vector<WORD> ids;
+        int ringing = 0;
+    };
+    DueList DueNotes(const COleDateTime& now) const;
     // The note with this ID when it can carry an alarm (one-time or recurring).
     COneTimeNote* TimedNote(WORD id) const;
     void Ring(CNote& note);

@@ -136,6 +136,30 @@ TEST_F(AlarmSchedulerTest, OpenEditorOrOptionsHoldAlarmsUntilTheFirstFreeTick) {
                                         "alarm " + std::to_string(c)}));
 }
 
+TEST_F(AlarmSchedulerTest, ManyOverdueAlarmsComeAFewPerTickAndNeverPastTheLimit) {
+    constexpr int kOverdue = 200;
+    std::vector<int> ids;
+    for (int i = 0; i < kOverdue; ++i)
+        ids.push_back(AddOneTime(kNow + CUtility::OneMinute * (kOverdue - i), "Overdue"));
+    m_clock.Advance(CUtility::OneDay);
+    auto rung = [this] { return static_cast<int>(m_windows.events.size()); };
+    Tick();
+    EXPECT_EQ(rung(), CAlarmScheduler::kMaxRingsPerTick);
+    EXPECT_EQ(m_windows.events.front(), "alarm " + std::to_string(ids.back())) << "earliest first";
+    for (int i = 0; i < 20; ++i)
+        Tick();
+    ASSERT_EQ(rung(), CAlarmScheduler::kMaxRingingAtOnce) << "the rest wait";
+    EXPECT_NE(m_data.GetNextAlarmID(), 0) << "still pending, not lost";
+
+    // Each acknowledged alarm lets one more ring.
+    for (int i = 0; i < 3; ++i) {
+        const std::string& last = m_windows.events[static_cast<size_t>(i)];
+        m_scheduler.Acknowledge(static_cast<WORD>(std::stoi(last.substr(6))));
+    }
+    Tick();
+    EXPECT_EQ(rung(), CAlarmScheduler::kMaxRingingAtOnce + 3);
+}
+
 TEST_F(AlarmSchedulerTest, NoteInTheEditorIsPassedOverWithoutHoldingOthers) {
     const int edited = AddOneTime(kNow + CUtility::OneMinute, "Edited");
     const int other = AddOneTime(kNow + CUtility::OneMinute * 2, "Other");
