@@ -5,7 +5,8 @@
 # BUILD_DIR (default build) must hold a release build of orrindale and
 # make_note_file. Needs Xvfb and trayer. Prints the median of RUNS starts
 # (default 7) of each moment the program logs: "icon" (the icon is handed to
-# the tray), "ready" (start-up done, the event loop runs: the icon shows).
+# the tray), "drawn" (the tray has shown it; the data file is read next),
+# "ready" (start-up done, the notes are loaded and the event loop runs).
 # Wall-clock times count from just before the start; the processor time the
 # program had used by "ready" is given too, as a busy machine stretches the
 # wall clock but not that.
@@ -33,7 +34,7 @@ measure() { # measure COUNT
   local home=$work/home-$1
   mkdir -p "$home"
   "$make" "$1" "$home/Note.Dat"
-  local icon=() ready=() cpu=()
+  local icon=() drawn=() ready=() cpu=()
   for _ in $(seq "$runs"); do
     local log=$work/log
     local t0
@@ -43,14 +44,17 @@ measure() { # measure COUNT
     local pid=$!
     for _ in $(seq 200); do grep -q ' ready ' "$log" && break; sleep 0.05; done
     icon+=($(( ($(awk '$2 == "icon" { print $3 }' "$log") - t0) / 1000000 )))
+    drawn+=($(( ($(awk '$2 == "drawn" { print $3 }' "$log") - t0) / 1000000 )))
     ready+=($(( ($(awk '$2 == "ready" { print $3 }' "$log") - t0) / 1000000 )))
     cpu+=($(( $(awk '$2 == "ready" { print $4 }' "$log") / 1000000 )))
     ORRINDALE_HOME=$home ORRINDALE_INSTANCE=startup-bench-$$ "$bin" exit
     wait "$pid"
   done
-  printf '%6d notes: icon %4d ms, ready %4d ms, processor time by ready %4d ms (median of %d)\n' \
-    "$1" "$(median_of "${icon[@]}")" "$(median_of "${ready[@]}")" "$(median_of "${cpu[@]}")" "$runs"
-  printf '        each run: icon %s; ready %s; processor %s\n' "${icon[*]}" "${ready[*]}" "${cpu[*]}"
+  printf '%6d notes: icon %4d ms, drawn %4d ms, ready %4d ms, processor time by ready %4d ms (median of %d)\n' \
+    "$1" "$(median_of "${icon[@]}")" "$(median_of "${drawn[@]}")" "$(median_of "${ready[@]}")" \
+    "$(median_of "${cpu[@]}")" "$runs"
+  printf '        each run: icon %s; drawn %s; ready %s; processor %s\n' \
+    "${icon[*]}" "${drawn[*]}" "${ready[*]}" "${cpu[*]}"
 }
 
 measure 100

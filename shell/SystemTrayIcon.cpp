@@ -2,8 +2,13 @@
 
 #include "shell/ClickDispatcher.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QSystemTrayIcon>
+#include <QWidget>
+
+#include <algorithm>
 
 CSystemTrayIcon::CSystemTrayIcon(QObject* parent) : CTrayIconHost(parent) {}
 
@@ -40,8 +45,39 @@ bool CSystemTrayIcon::Add(const QIcon& icon, const QString& tip) {
     }
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
+    const QWidgetList before = QApplication::topLevelWidgets();
     m_icon->show();
+    WatchNewWindow(before);
     return m_icon->isVisible();
+}
+
+void CSystemTrayIcon::WatchNewWindow(const QWidgetList& before) {
+    // With X embedding the icon is a small window of this program, drawn by
+    // its own event loop; a tray that draws icons itself adds no window.
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (!before.contains(widget)) {
+            m_pDrawnIn = widget;
+            m_bDrawn = false;
+            widget->installEventFilter(this);
+            return;
+        }
+}
+
+void CSystemTrayIcon::WaitUntilDrawn(int timeoutMs) {
+    if (!m_pDrawnIn) return;
+    QElapsedTimer waited;
+    waited.start();
+    while (m_pDrawnIn && !m_bDrawn && waited.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents,
+                                        static_cast<int>(timeoutMs - waited.elapsed()));
+}
+
+bool CSystemTrayIcon::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pDrawnIn && event->type() == QEvent::Paint) {
+        m_bDrawn = true;
+        m_pDrawnIn->removeEventFilter(this);
+    }
+    return false;
 }
 
 void CSystemTrayIcon::Remove() {
@@ -57,7 +93,7 @@ bool CSystemTrayIcon::IsShown() const {
 
 int CSystemTrayIcon::HeldModifiers() {
     // Read now, as the click arrives: the keys held while clicking.
-    const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
+    const Qt::KeyboardModifiers keys = QApplication::queryKeyboardModifiers();
     if (keys & Qt::ShiftModifier) return CClickDispatcher::kShift;
     if (keys & Qt::ControlModifier) return CClickDispatcher::kControl;
     return CClickDispatcher::kNoModifier;

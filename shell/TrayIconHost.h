@@ -18,6 +18,9 @@ public:
     virtual bool Add(const QIcon& icon, const QString& tip) = 0;
     virtual void Remove() = 0;
     virtual bool IsShown() const = 0;
+    // Lets the icon reach the screen before a long piece of start-up work
+    // (at most timeoutMs). Trays that draw icons themselves need no wait.
+    virtual void WaitUntilDrawn(int timeoutMs) { (void)timeoutMs; }
 
 signals:
     // modifier: the CClickDispatcher modifier flags of the keys held down.

@@ -8,4 +8,5 @@ enum TrayState : int {
     kTrayClosing = 2,   // final: the program is ending
     kTrayBusy = 3,      // an import or export is running
     kTraySuspended = 4, // the machine is going to sleep
+    kTrayStarting = 5,  // the icon shows; the data file is still being read
 };

@@ -62,7 +62,11 @@ void CTrayWnd::ConnectIcon() {
 bool CTrayWnd::Create(const CCommandLine& commandLine) {
     if (!commandLine.IsNoLogo()) RunLogo();
     AddIcon();
-    m_nState = kTrayIdle;
+    // Reading a large data file takes a moment; the icon is on screen first,
+    // and clicks on it do nothing until the notes are there.
+    m_nState = kTrayStarting;
+    m_icon->WaitUntilDrawn(kIconDrawnWaitMs);
+    CStartupLog::Mark("drawn");
     CStartingHolidays::Provide();
     m_data.Load();
     m_bLoaded = true;
@@ -70,6 +74,7 @@ bool CTrayWnd::Create(const CCommandLine& commandLine) {
     ComputeTextureColors();
     ShowDesktopNotes();
     m_alarmTimer.start();
+    m_nState = kTrayIdle;
     return true;
 }
 

@@ -36,6 +36,8 @@ public:
     // How often a missing notification area is looked for again.
     static constexpr int kIconRetryTicks = 5;
     static constexpr int kStringTip = 57605;
+    // The longest start-up waits for the tray to show the icon.
+    static constexpr int kIconDrawnWaitMs = 100;
 
     explicit CTrayWnd(std::unique_ptr<CTrayIconHost> icon, QObject* parent = nullptr);
     ~CTrayWnd() override;

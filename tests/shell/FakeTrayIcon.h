@@ -4,6 +4,7 @@
 
 #include "shell/TrayIconHost.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,13 @@ public:
         m_bShown = false;
     }
     bool IsShown() const override { return m_bShown; }
+    void WaitUntilDrawn(int) override {
+        m_log.push_back("icon drawn");
+        if (whileDrawing) whileDrawing();
+    }
+
+    // Runs while the tray waits for the icon to reach the screen.
+    std::function<void()> whileDrawing;
 
     void SetAvailable(bool available) { m_bAvailable = available; }
     QString Tip() const { return m_strTip; }

@@ -90,13 +90,32 @@ protected:
 TEST_F(TrayWndTest, StartsWithLogoIconDataColoursDesktopNotesThenTheTick) {
     MakeTray();
     ASSERT_TRUE(m_tray->Create(CCommandLine("")));
-    EXPECT_EQ(m_log, (Log{"logo", "icon added", "load", "desktop Welcome !"}));
+    EXPECT_EQ(m_log, (Log{"logo", "icon added", "icon drawn", "load", "desktop Welcome !"}));
     EXPECT_TRUE(m_windows.colorsReadyOnDesktop) << "note colours come from the textures first";
     EXPECT_FALSE(m_windows.timerRunningOnDesktop) << "the tick starts last";
     EXPECT_TRUE(m_tray->IsAlarmTimerActive());
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
     EXPECT_EQ(m_icon->Tip(), "Double-Click to create a new note");
     EXPECT_EQ(m_tray->CommandWindow(), nullptr);
+}
+
+TEST_F(TrayWndTest, ClicksWhileTheDataIsReadDoNothing) {
+    MakeTray();
+    int state = -1;
+    m_icon->whileDrawing = [&] {
+        state = m_tray->GetState();
+        emit m_icon->DoubleClicked();
+        emit m_icon->Clicked(CClickDispatcher::kControl);
+        Settle();
+    };
+    Log opened;
+    m_tray->SetCalendarRunner([&] { opened.push_back("calendar"); });
+    m_tray->SetNoteEditorRunner([&] { opened.push_back("new note"); });
+    ASSERT_TRUE(m_tray->Create(CCommandLine("nologo")));
+    Settle();
+    EXPECT_EQ(state, kTrayStarting);
+    EXPECT_TRUE(opened.empty()) << "nothing opens before the notes are read";
+    EXPECT_EQ(m_tray->GetState(), kTrayIdle);
 }
 
 TEST_F(TrayWndTest, OnlyTheExactWordNologoSkipsTheLogo) {
