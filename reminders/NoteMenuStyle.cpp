@@ -5,7 +5,6 @@
 #include "zadad/Utility.h"
 
 #include <QPainter>
-#include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
 namespace {
@@ -25,8 +24,6 @@ RECT ToRect(const QRect& rect) {
 }
 
 } // namespace
-
-CNoteMenuStyle::CNoteMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 void CNoteMenuStyle::SetColors(COLORREF title, COLORREF body) {
     m_crTitle = title;
@@ -54,13 +51,9 @@ int CNoteMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     }
 }
 
-QSize CNoteMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
-                                       const QSize& size, const QWidget* widget) const {
-    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (type != CT_MenuItem || !item)
-        return QProxyStyle::sizeFromContents(type, option, size, widget);
-    const QFontMetrics metrics(item->font);
-    if (item->menuItemType == QStyleOptionMenuItem::Separator)
+QSize CNoteMenuStyle::ItemSize(const QStyleOptionMenuItem& item, const QSize&) const {
+    const QFontMetrics metrics(item.font);
+    if (item.menuItemType == QStyleOptionMenuItem::Separator)
         return {ItemWidth(metrics), kSeparatorHeight};
     return {ItemWidth(metrics), ItemHeight(metrics)};
 }
@@ -75,34 +68,18 @@ void CNoteMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     CUtility::Draw3dRect(painter, ToRect(option->rect), 1);
 }
 
-void CNoteMenuStyle::drawControl(ControlElement element, const QStyleOption* option,
-                                 QPainter* painter, const QWidget* widget) const {
-    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (element == CE_MenuEmptyArea) {
-        painter->fillRect(option->rect, CNotePainter::ToQColor(m_crBody));
-        return;
-    }
-    if (element != CE_MenuItem || !item) {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        return;
-    }
-    painter->save();
-    if (item->menuItemType == QStyleOptionMenuItem::Separator)
-        DrawSeparator(*option, *painter);
-    else
-        DrawItem(*option, *painter);
-    painter->restore();
+void CNoteMenuStyle::FillEmptyArea(const QStyleOption& option, QPainter& painter) const {
+    painter.fillRect(option.rect, CNotePainter::ToQColor(m_crBody));
 }
 
-void CNoteMenuStyle::DrawSeparator(const QStyleOption& option, QPainter& painter) const {
-    const QRect rect = option.rect;
+void CNoteMenuStyle::DrawSeparator(const QStyleOptionMenuItem& item, QPainter& painter) const {
+    const QRect rect = item.rect;
     painter.fillRect(rect, CNotePainter::ToQColor(m_crBody));
     painter.fillRect(rect.left(), rect.top(), rect.width(), 1, systemcolors::ButtonShadow());
     painter.fillRect(rect.left(), rect.top() + 1, rect.width(), 1, systemcolors::ButtonHighlight());
 }
 
-void CNoteMenuStyle::DrawItem(const QStyleOption& option, QPainter& painter) const {
-    const auto& item = static_cast<const QStyleOptionMenuItem&>(option);
+void CNoteMenuStyle::DrawItem(const QStyleOptionMenuItem& item, QPainter& painter) const {
     const bool enabled = item.state & State_Enabled;
     const bool selected = enabled && (item.state & State_Selected);
     QColor text = item.palette.color(QPalette::WindowText);

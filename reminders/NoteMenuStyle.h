@@ -7,17 +7,16 @@
 
 #include "zadad/WinTypes.h"
 
-#include <QProxyStyle>
+#include "views/DrawnMenuStyle.h"
 
 class QFontMetrics;
 
-class CNoteMenuStyle : public QProxyStyle {
+class CNoteMenuStyle : public CDrawnMenuStyle {
     Q_OBJECT
 public:
     static constexpr int kTextLeft = 13;
     static constexpr int kSeparatorHeight = 2;
 
-    CNoteMenuStyle();
     void SetColors(COLORREF title, COLORREF body);
 
     static int ItemWidth(const QFontMetrics& metrics);
@@ -25,16 +24,16 @@ public:
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
-    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                           const QWidget* widget) const override;
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
 
+protected:
+    QSize ItemSize(const QStyleOptionMenuItem& item, const QSize& size) const override;
+    void DrawItem(const QStyleOptionMenuItem& item, QPainter& painter) const override;
+    void DrawSeparator(const QStyleOptionMenuItem& item, QPainter& painter) const override;
+    void FillEmptyArea(const QStyleOption& option, QPainter& painter) const override;
+
 private:
-    void DrawItem(const QStyleOption& option, QPainter& painter) const;
-    void DrawSeparator(const QStyleOption& option, QPainter& painter) const;
 
     COLORREF m_crTitle = 0;
     COLORREF m_crBody = 0;

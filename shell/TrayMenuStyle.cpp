@@ -4,7 +4,6 @@
 
 #include <QPainter>
 #include <QPolygon>
-#include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
 namespace {
@@ -31,8 +30,6 @@ QString ItemText(const QStyleOptionMenuItem& item) {
 }
 
 } // namespace
-
-CTrayMenuStyle::CTrayMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 int CTrayMenuStyle::ItemHeight(const QFontMetrics& metrics) {
     // The menu bar of the desktop is the font's height and six pixels; the
@@ -62,16 +59,12 @@ int CTrayMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     }
 }
 
-QSize CTrayMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
-                                       const QSize& size, const QWidget* widget) const {
-    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (type != CT_MenuItem || !item)
-        return QProxyStyle::sizeFromContents(type, option, size, widget);
-    if (item->menuItemType == QStyleOptionMenuItem::Separator)
+QSize CTrayMenuStyle::ItemSize(const QStyleOptionMenuItem& item, const QSize& size) const {
+    if (item.menuItemType == QStyleOptionMenuItem::Separator)
         return {size.width(), kSeparatorHeight};
-    const QFontMetrics metrics(item->font);
-    const bool submenu = item->menuItemType == QStyleOptionMenuItem::SubMenu;
-    return {ItemWidth(metrics, ItemText(*item), submenu), ItemHeight(metrics)};
+    const QFontMetrics metrics(item.font);
+    const bool submenu = item.menuItemType == QStyleOptionMenuItem::SubMenu;
+    return {ItemWidth(metrics, ItemText(item), submenu), ItemHeight(metrics)};
 }
 
 void CTrayMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -88,35 +81,19 @@ void CTrayMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
                systemcolors::ButtonShadow());
 }
 
-void CTrayMenuStyle::drawControl(ControlElement element, const QStyleOption* option,
-                                 QPainter* painter, const QWidget* widget) const {
-    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (element == CE_MenuEmptyArea) {
-        painter->fillRect(option->rect, option->palette.color(QPalette::Window));
-        return;
-    }
-    if (element != CE_MenuItem || !item) {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        return;
-    }
-    painter->save();
-    if (item->menuItemType == QStyleOptionMenuItem::Separator)
-        DrawSeparator(*option, *painter);
-    else
-        DrawItem(*option, *painter);
-    painter->restore();
+void CTrayMenuStyle::FillEmptyArea(const QStyleOption& option, QPainter& painter) const {
+    painter.fillRect(option.rect, option.palette.color(QPalette::Window));
 }
 
-void CTrayMenuStyle::DrawSeparator(const QStyleOption& option, QPainter& painter) {
-    const QRect rect = option.rect;
-    painter.fillRect(rect, option.palette.color(QPalette::Window));
+void CTrayMenuStyle::DrawSeparator(const QStyleOptionMenuItem& item, QPainter& painter) const {
+    const QRect rect = item.rect;
+    painter.fillRect(rect, item.palette.color(QPalette::Window));
     // Two pixels across the middle: shadow above, highlight below.
     const QRect line(rect.left(), rect.top() + rect.height() / 2 - 1, rect.width(), 2);
     Draw3dRect(painter, line, systemcolors::ButtonShadow(), systemcolors::ButtonHighlight());
 }
 
-void CTrayMenuStyle::DrawItem(const QStyleOption& option, QPainter& painter) {
-    const auto& item = static_cast<const QStyleOptionMenuItem&>(option);
+void CTrayMenuStyle::DrawItem(const QStyleOptionMenuItem& item, QPainter& painter) const {
     const QRect rect = item.rect;
     const bool selected = (item.state & State_Selected) && (item.state & State_Enabled);
     const bool enabled = item.state & State_Enabled;

@@ -6,11 +6,11 @@
 
 #include "zadad/WinTypes.h"
 
-#include <QProxyStyle>
+#include "views/DrawnMenuStyle.h"
 
 class QFontMetrics;
 
-class CTrayMenuStyle : public QProxyStyle {
+class CTrayMenuStyle : public CDrawnMenuStyle {
     Q_OBJECT
 public:
     static constexpr COLORREF kSelectedFill = RGB(75, 75, 192);
@@ -24,23 +24,21 @@ public:
     static constexpr int kCheckColumn = 16;
     static constexpr int kArrowColumn = 16;
 
-    CTrayMenuStyle();
-
     // The item measures for the menu font.
     static int ItemHeight(const QFontMetrics& metrics);
     static int ItemWidth(const QFontMetrics& metrics, const QString& text, bool submenu);
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
-    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                           const QWidget* widget) const override;
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
 
+protected:
+    QSize ItemSize(const QStyleOptionMenuItem& item, const QSize& size) const override;
+    void DrawItem(const QStyleOptionMenuItem& item, QPainter& painter) const override;
+    void DrawSeparator(const QStyleOptionMenuItem& item, QPainter& painter) const override;
+    void FillEmptyArea(const QStyleOption& option, QPainter& painter) const override;
+
 private:
-    static void DrawSeparator(const QStyleOption& option, QPainter& painter);
-    static void DrawItem(const QStyleOption& option, QPainter& painter);
     static void DrawArrow(const QRect& item, const QColor& color, QPainter& painter);
 };
