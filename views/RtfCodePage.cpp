@@ -53,34 +53,3 @@ std::string CRtfCodePage::DecodeEscaped(std::string_view bytes) const {
 std::string CRtfCodePage::DecodeRaw(std::string_view bytes) const {
     return DecodeUtf8Or1252(bytes);
 }
-
-int CRtfCodePage::ToWindows1252(char16_t unit) {
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return unit;
-    // 0x80-0x9F hold the typographic characters; the five unassigned bytes
-    // are not claimed for anything.
-    static constexpr char16_t kHigh[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-    for (int i = 0; i < 32; ++i)
-        if (kHigh[i] == unit) return 0x80 + i;
-    return -1;
-}
-
-void CRtfCodePage::AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}

@@ -27,10 +27,6 @@ public:
     // Bytes written straight into the text: UTF-8 where they form it, else 1252.
     std::string DecodeRaw(std::string_view bytes) const;
 
-    // The Windows-1252 byte for a UTF-16 unit, or -1 when that code page has none.
-    static int ToWindows1252(char16_t unit);
-    static void AppendUtf8(std::string& out, char32_t codePoint);
-
 private:
     int m_nCodePage;
 };

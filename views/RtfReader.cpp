@@ -2,6 +2,7 @@
 
 #include "views/RtfCodePage.h"
 #include "views/RtfTokenizer.h"
+#include "zadad/TextCodec.h"
 
 #include <algorithm>
 #include <array>
@@ -452,7 +453,7 @@ void CParser::EmitAscii(std::string_view text) {
 void CParser::EmitCodePoint(char32_t cp) {
     if (cp < 0x20 && cp != '\t') return;
     std::string utf8;
-    CRtfCodePage::AppendUtf8(utf8, cp);
+    textcodec::AppendUtf8(utf8, cp);
     EmitText(utf8);
 }
 

@@ -37,7 +37,7 @@ void AppendEscaped(std::string& out, std::string_view utf8) {
             out += static_cast<char>(unit);
         } else if (unit < 0x20 || unit == 0x7F) {
             continue; // control characters have no place in a note's text
-        } else if (const int byte = CRtfCodePage::ToWindows1252(unit); byte >= 0) {
+        } else if (const int byte = textcodec::ToWindows1252(unit); byte >= 0) {
             AppendHexByte(out, byte);
         } else {
             out += "\\u" + std::to_string(static_cast<std::int16_t>(unit)) + '?';

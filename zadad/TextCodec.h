@@ -16,5 +16,10 @@ std::u16string Utf8ToUtf16(std::string_view text);
 // Unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 std::string Windows1252ToUtf8(std::string_view bytes);
+// The code point as UTF-8, added to out.
+void AppendUtf8(std::string& out, char32_t codePoint);
+// The Windows-1252 byte of a UTF-16 unit, or -1 when it has none (the five
+// unassigned bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D are not claimed).
+int ToWindows1252(char16_t unit);
 
 } // namespace textcodec
