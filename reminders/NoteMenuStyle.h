@@ -34,7 +34,6 @@ protected:
     void FillEmptyArea(const QStyleOption& option, QPainter& painter) const override;
 
 private:
-
     COLORREF m_crTitle = 0;
     COLORREF m_crBody = 0;
 };

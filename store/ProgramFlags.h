@@ -4,14 +4,14 @@
 
 #include "zadad/WinTypes.h"
 
-extern BOOL g_bShowHistory;           // views show history copies (initially 1)
-extern BOOL g_bShowCountdownDefault;  // new reminders show their countdown (initially 1)
-extern BOOL g_bShowSunInfo;           // the almanac line shows sunrise and sunset (initially 0)
-extern float g_fFileVersion;          // format version of the data file read or written last
+extern BOOL g_bShowHistory;          // views show history copies (initially 1)
+extern BOOL g_bShowCountdownDefault; // new reminders show their countdown (initially 1)
+extern BOOL g_bShowSunInfo;          // the almanac line shows sunrise and sunset (initially 0)
+extern float g_fFileVersion;         // format version of the data file read or written last
 
-extern int g_nEditorsOpen;    // note editors open now
-extern BOOL g_bOptionsOpen;   // the options sheet is open
-extern int g_nAlarmsRinging;  // alarm windows ringing now
+extern int g_nEditorsOpen;   // note editors open now
+extern BOOL g_bOptionsOpen;  // the options sheet is open
+extern int g_nAlarmsRinging; // alarm windows ringing now
 
 // The colours a new note's window starts with: the title colour from the
 // window texture, the body colour from the toolbar texture, lightened.

@@ -18,8 +18,8 @@ class CRecurringNote : public COneTimeNote {
 public:
     CRecurringNote();
     CRecurringNote(const std::string& title, const std::string& text, const COleDateTime& start,
-                   int remindDays, int repeatUnit, int repeatEvery, WORD categoryID,
-                   BOOL byWeekDay, int weekDay, int weekOrdinal, int month, BOOL remind);
+                   int remindDays, int repeatUnit, int repeatEvery, WORD categoryID, BOOL byWeekDay,
+                   int weekDay, int weekOrdinal, int month, BOOL remind);
     CRecurringNote(const CRecurringNote& src);
 
     void Serialize(CArchive& ar) override;

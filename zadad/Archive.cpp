@@ -32,18 +32,42 @@ void CArchive::Read(void* data, std::size_t size) {
     m_pos += size;
 }
 
-CArchive& CArchive::operator<<(std::int32_t v) { return Write(&v, sizeof v), *this; }
-CArchive& CArchive::operator<<(std::uint32_t v) { return Write(&v, sizeof v), *this; }
-CArchive& CArchive::operator<<(std::uint16_t v) { return Write(&v, sizeof v), *this; }
-CArchive& CArchive::operator<<(std::uint8_t v) { return Write(&v, sizeof v), *this; }
-CArchive& CArchive::operator<<(double v) { return Write(&v, sizeof v), *this; }
-CArchive& CArchive::operator<<(float v) { return Write(&v, sizeof v), *this; }
-CArchive& CArchive::operator>>(std::int32_t& v) { return Read(&v, sizeof v), *this; }
-CArchive& CArchive::operator>>(std::uint32_t& v) { return Read(&v, sizeof v), *this; }
-CArchive& CArchive::operator>>(std::uint16_t& v) { return Read(&v, sizeof v), *this; }
-CArchive& CArchive::operator>>(std::uint8_t& v) { return Read(&v, sizeof v), *this; }
-CArchive& CArchive::operator>>(double& v) { return Read(&v, sizeof v), *this; }
-CArchive& CArchive::operator>>(float& v) { return Read(&v, sizeof v), *this; }
+CArchive& CArchive::operator<<(std::int32_t v) {
+    return Write(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator<<(std::uint32_t v) {
+    return Write(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator<<(std::uint16_t v) {
+    return Write(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator<<(std::uint8_t v) {
+    return Write(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator<<(double v) {
+    return Write(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator<<(float v) {
+    return Write(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator>>(std::int32_t& v) {
+    return Read(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator>>(std::uint32_t& v) {
+    return Read(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator>>(std::uint16_t& v) {
+    return Read(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator>>(std::uint8_t& v) {
+    return Read(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator>>(double& v) {
+    return Read(&v, sizeof v), *this;
+}
+CArchive& CArchive::operator>>(float& v) {
+    return Read(&v, sizeof v), *this;
+}
 
 void CArchive::WriteStringLength(std::uint32_t length) {
     if (length < 0xFF) {
@@ -59,19 +83,16 @@ std::uint32_t CArchive::ReadStringLength(bool& unicode) {
     unicode = false;
     std::uint8_t byteLength = 0;
     *this >> byteLength;
-    if (byteLength < 0xFF)
-        return byteLength;
+    if (byteLength < 0xFF) return byteLength;
     std::uint16_t wordLength = 0;
     *this >> wordLength;
     if (wordLength == 0xFFFE) { // the Unicode marker; the real length follows
         unicode = true;
         *this >> byteLength;
-        if (byteLength < 0xFF)
-            return byteLength;
+        if (byteLength < 0xFF) return byteLength;
         *this >> wordLength;
     }
-    if (wordLength < 0xFFFF)
-        return wordLength;
+    if (wordLength < 0xFFFF) return wordLength;
     std::uint32_t longLength = 0;
     *this >> longLength;
     return longLength;

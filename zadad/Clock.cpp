@@ -7,9 +7,13 @@ const CSystemClock g_systemClock;
 const CClock* g_clock = &g_systemClock;
 } // namespace
 
-const CClock& CClock::Current() { return *g_clock; }
+const CClock& CClock::Current() {
+    return *g_clock;
+}
 
-void CClock::Install(const CClock* clock) { g_clock = clock ? clock : &g_systemClock; }
+void CClock::Install(const CClock* clock) {
+    g_clock = clock ? clock : &g_systemClock;
+}
 
 COleDateTime CSystemClock::Now() const {
     const std::time_t now = std::time(nullptr);

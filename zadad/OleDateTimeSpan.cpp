@@ -24,7 +24,9 @@ double COleDateTimeSpan::GetTotalSeconds() const {
     return static_cast<double>(static_cast<long>(m_span * 24 * 60 * 60 + kHalfSecondInDays));
 }
 
-long COleDateTimeSpan::GetDays() const { return static_cast<long>(m_span); }
+long COleDateTimeSpan::GetDays() const {
+    return static_cast<long>(m_span);
+}
 
 namespace {
 // The whole units of the fractional part of value × scale, rounded by half a
@@ -33,15 +35,20 @@ long PartOf(double value, double scale, long limit) {
     double whole = 0;
     const double fraction = std::modf(value, &whole);
     long result = static_cast<long>((fraction + kHalfSecondInDays) * scale);
-    if (result >= limit)
-        result -= limit;
+    if (result >= limit) result -= limit;
     return result;
 }
 } // namespace
 
-long COleDateTimeSpan::GetHours() const { return PartOf(m_span, 24, 24); }
-long COleDateTimeSpan::GetMinutes() const { return PartOf(m_span * 24, 60, 60); }
-long COleDateTimeSpan::GetSeconds() const { return PartOf(m_span * 24 * 60, 60, 60); }
+long COleDateTimeSpan::GetHours() const {
+    return PartOf(m_span, 24, 24);
+}
+long COleDateTimeSpan::GetMinutes() const {
+    return PartOf(m_span * 24, 60, 60);
+}
+long COleDateTimeSpan::GetSeconds() const {
+    return PartOf(m_span * 24 * 60, 60, 60);
+}
 
 namespace {
 COleDateTimeSpan Combine(const COleDateTimeSpan& a, const COleDateTimeSpan& b, double value) {

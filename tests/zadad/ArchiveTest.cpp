@@ -21,8 +21,8 @@ std::string LoadString(const std::vector<std::uint8_t>& bytes) {
 TEST(Archive, NumbersAreLittleEndianWithoutPadding) {
     CArchive ar;
     ar << std::int32_t{1500} << std::uint16_t{0x1234} << std::uint8_t{7} << 1.5;
-    const std::vector<std::uint8_t> want = {0xDC, 0x05, 0, 0, 0x34, 0x12, 7,
-                                            0, 0, 0, 0, 0, 0, 0xF8, 0x3F};
+    const std::vector<std::uint8_t> want = {0xDC, 0x05, 0, 0, 0x34, 0x12, 7,   0,
+                                            0,    0,    0, 0, 0,    0xF8, 0x3F};
     EXPECT_EQ(ar.Buffer(), want);
     CArchive in(ar.Buffer());
     std::int32_t i = 0;
@@ -80,7 +80,8 @@ TEST(Archive, HostileLengthsFailBeforeAllocating) {
     // A string claiming four gigabytes in a file of a few bytes.
     const std::vector<std::uint8_t> huge = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'};
     EXPECT_THROW(LoadString(huge), CArchiveException);
-    const std::vector<std::uint8_t> unicode = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+    const std::vector<std::uint8_t> unicode = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF,
+                                               0xFF, 0xFF, 0xFF, 0x7F};
     EXPECT_THROW(LoadString(unicode), CArchiveException);
     const std::vector<std::uint8_t> cut = {10, 'a', 'b'};
     EXPECT_THROW(LoadString(cut), CArchiveException);

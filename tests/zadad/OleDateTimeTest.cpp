@@ -1,5 +1,5 @@
-#include "tests/support/TestClock.h"
 #include "zadad/OleDateTime.h"
+#include "tests/support/TestClock.h"
 
 #include <gtest/gtest.h>
 
@@ -89,9 +89,9 @@ TEST(OleDateTime, ArithmeticOutsideTheRangeIsInvalid) {
 }
 
 TEST(OleDateTime, DayOfWeekAndDayOfYear) {
-    EXPECT_EQ(COleDateTime(2026, 12, 6, 0, 0, 0).GetDayOfWeek(), 1); // Sunday
-    EXPECT_EQ(COleDateTime(2026, 12, 8, 0, 0, 0).GetDayOfWeek(), 3); // Tuesday
-    EXPECT_EQ(COleDateTime(2000, 1, 1, 0, 0, 0).GetDayOfWeek(), 7); // Saturday
+    EXPECT_EQ(COleDateTime(2026, 12, 6, 0, 0, 0).GetDayOfWeek(), 1);  // Sunday
+    EXPECT_EQ(COleDateTime(2026, 12, 8, 0, 0, 0).GetDayOfWeek(), 3);  // Tuesday
+    EXPECT_EQ(COleDateTime(2000, 1, 1, 0, 0, 0).GetDayOfWeek(), 7);   // Saturday
     EXPECT_EQ(COleDateTime(1899, 12, 29, 0, 0, 0).GetDayOfWeek(), 6); // Friday
     EXPECT_EQ(COleDateTime(2004, 12, 31, 0, 0, 0).GetDayOfYear(), 366);
     EXPECT_EQ(COleDateTime(2003, 3, 1, 0, 0, 0).GetDayOfYear(), 60);
@@ -113,8 +113,7 @@ TEST(OleDateTime, EveryDayOfFourCenturiesRoundTrips) {
         const int days = m == 2 && leap ? 29 : len[m - 1];
         if (++d > days) {
             d = 1;
-            if (++m > 12)
-                m = 1, ++y;
+            if (++m > 12) m = 1, ++y;
         }
         dow = dow % 7 + 1;
         dt += COleDateTimeSpan(1, 0, 0, 0);
