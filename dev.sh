@@ -36,10 +36,14 @@ export CCACHE_BASEDIR="$PWD"
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 
-build() { # build DIR [extra cmake args]
+configure() { # configure DIR [extra cmake args]
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja -DORRINDALE_WERROR=$werror "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+}
+
+build() { # build DIR [extra cmake args]: everything, tests and benchmarks too
+  configure "$@"
+  cmake --build "$1" -j"$(nproc)"
 }
 
 run_tests() { # run_tests DIR
@@ -51,12 +55,11 @@ case "${1:-}" in
   build) install_packages; build build ;;
   run)
     install_packages
-    build build -DCMAKE_BUILD_TYPE=Release
+    # Only the program: a user who wants to run it need not wait for the tests.
+    configure build -DCMAKE_BUILD_TYPE=Release
+    cmake --build build -j"$(nproc)" --target orrindale
     shift
-    if [ -x ./build/bin/orrindale ]; then
-      exec ./build/bin/orrindale "$@"
-    fi
-    echo "Built the library and tests; the program itself is not part of this build yet."
+    exec ./build/bin/orrindale "$@"
     ;;
   test)
     install_packages
