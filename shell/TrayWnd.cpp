@@ -2,6 +2,7 @@
 
 #include "almanac/HolidayList.h"
 #include "almanac/StartingHolidays.h"
+#include "reminders/NoteWindows.h"
 #include "res/Resources.h"
 #include "res/StringTable.h"
 #include "shell/CommandLine.h"
@@ -21,9 +22,8 @@
 #include <QPainter>
 
 CTrayWnd::CTrayWnd(std::unique_ptr<CTrayIconHost> icon, QObject* parent)
-    : QObject(parent), m_scheduler(m_data), m_simpleWindows(m_scheduler),
+    : QObject(parent), m_scheduler(m_data),
       m_autoSave([this] { return Save(); }), m_dispatcher(*this), m_icon(std::move(icon)) {
-    m_scheduler.SetWindows(&m_simpleWindows);
     // Every load reads "Holiday.txt" into the emptied note manager first.
     CHolidayList::Attach(m_data);
     m_scheduler.SetChangeHandler([this] { NotesChanged(); });
@@ -180,7 +180,7 @@ void CTrayWnd::ReturnToIdle() {
 }
 
 void CTrayWnd::SetNoteWindows(CNoteWindows* windows) {
-    m_pNoteWindows = windows ? windows : &m_simpleWindows;
+    m_pNoteWindows = windows;
     m_scheduler.SetWindows(m_pNoteWindows);
 }
 

@@ -11,7 +11,6 @@
 #include "reminders/AlarmScheduler.h"
 #include "shell/AutoSave.h"
 #include "shell/ClickDispatcher.h"
-#include "shell/SimpleNoteWindows.h"
 #include "shell/TrayMenuStyle.h"
 #include "shell/TrayState.h"
 #include "store/CalendarData.h"
@@ -127,8 +126,7 @@ private:
 
     CCalendarData m_data;
     CAlarmScheduler m_scheduler;
-    CSimpleNoteWindows m_simpleWindows;
-    CNoteWindows* m_pNoteWindows = &m_simpleWindows;
+    CNoteWindows* m_pNoteWindows = nullptr;
     CAutoSave m_autoSave;
     CClickDispatcher m_dispatcher;
     CTrayMenuStyle m_menuStyle;
