@@ -16,8 +16,8 @@
 CCalendarApp::CCalendarApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("orrindale"));
     setApplicationVersion(QStringLiteral("1.50"));
-    // Message boxes and the about box are the only windows for now; closing
-    // the last of them must not end a program that lives in the tray.
+    // The program lives in the tray: closing its last window (a note, the
+    // editor, a message box) must not end it.
     setQuitOnLastWindowClosed(false);
 }
 
