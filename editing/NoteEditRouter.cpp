@@ -5,6 +5,7 @@
 #include "reminders/NoteWindowManager.h"
 #include "reminders/NoteWnd.h"
 #include "store/Note.h"
+#include "zadad/Utility.h"
 
 int CNoteEditRouter::EditNote(CNote* note, QWidget* parent, const COleDateTime& date,
                               BOOL fromWindow) {
@@ -20,7 +21,7 @@ int CNoteEditRouter::EditNote(CNote* note, QWidget* parent, const COleDateTime& 
 }
 
 int CNoteEditRouter::NewNote(QWidget* parent) {
-    return EditNote(nullptr, parent, COleDateTime::GetCurrentTime(), 0);
+    return EditNote(nullptr, parent, COleDateTime::GetCurrentTime() + CUtility::OneHour, 0);
 }
 
 bool CNoteEditRouter::RunProperties(CNote& note, QWidget* parent) {

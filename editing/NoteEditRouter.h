@@ -19,7 +19,8 @@ public:
     // parent. fromWindow is set when the note's own window asks. Returns the
     // dialog's result: QDialog::Accepted when a note was made or changed.
     int EditNote(CNote* note, QWidget* parent, const COleDateTime& date, BOOL fromWindow);
-    // A new note starting now (the tray's "New Note" and its double-click).
+    // A new note starting an hour from now (the tray's "New Note" and its
+    // double-click).
     int NewNote(QWidget* parent = nullptr);
     // The note window's "Properties": true when the editor put a new note
     // object in place of the old one.

@@ -118,6 +118,8 @@ void FillInMonthlyRent(CNoteEditDlg& dlg) {
 TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
     WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
         EXPECT_EQ(dlg.windowTitle(), "  New Note");
+        EXPECT_EQ(dlg.findChild<QComboBox*>("time")->currentText(), "10:30 AM")
+            << "a new note from the tray starts an hour from now";
         EXPECT_EQ(g_nEditorsOpen, 1);
         FillInMonthlyRent(dlg);
     });
