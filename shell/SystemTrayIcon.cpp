@@ -3,9 +3,10 @@
 #include "shell/ClickDispatcher.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -64,18 +65,22 @@ void CSystemTrayIcon::WatchNewWindow(const QWidgetList& before) {
 }
 
 void CSystemTrayIcon::WaitUntilDrawn(int timeoutMs) {
-    if (!m_pDrawnIn) return;
-    QElapsedTimer waited;
-    waited.start();
-    while (m_pDrawnIn && !m_bDrawn && waited.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents,
-                                        static_cast<int>(timeoutMs - waited.elapsed()));
+    if (!m_pDrawnIn || m_bDrawn) return;
+    // An event loop of its own sleeps until the tray answers; the first
+    // paint or the time limit ends it.
+    QEventLoop wait;
+    QTimer::singleShot(timeoutMs, &wait, &QEventLoop::quit);
+    connect(m_pDrawnIn, &QObject::destroyed, &wait, &QEventLoop::quit);
+    m_pWaiting = &wait;
+    wait.exec();
+    m_pWaiting = nullptr;
 }
 
 bool CSystemTrayIcon::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pDrawnIn && event->type() == QEvent::Paint) {
         m_bDrawn = true;
         m_pDrawnIn->removeEventFilter(this);
+        if (m_pWaiting) m_pWaiting->quit();
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QWidgetList>
 
+class QEventLoop;
 class QSystemTrayIcon;
 
 class CSystemTrayIcon : public CTrayIconHost {
@@ -33,4 +34,5 @@ private:
     // its first paint; trays that draw icons themselves make none.
     QPointer<QWidget> m_pDrawnIn;
     bool m_bDrawn = false;
+    QEventLoop* m_pWaiting = nullptr;
 };
