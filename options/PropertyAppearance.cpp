@@ -3,6 +3,7 @@
 #include "options/AppearanceOptions.h"
 #include "res/Resources.h"
 #include "shell/FileDialog.h"
+#include "zadad/QtRect.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -21,10 +22,6 @@ COLORREF ToColorRef(const QColor& color) {
 
 QColor ToQColor(COLORREF color) {
     return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
-
-RECT ToRect(const QRect& r) {
-    return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 // A one-pixel frame just inside r, as the old frame drawing put it.

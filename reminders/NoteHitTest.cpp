@@ -6,15 +6,6 @@
 
 namespace {
 
-RECT MakeRect(int left, int top, int width, int height) {
-    RECT rect;
-    rect.left = left;
-    rect.top = top;
-    rect.right = left + std::max(width, 0);
-    rect.bottom = top + std::max(height, 0);
-    return rect;
-}
-
 bool Contains(const RECT& rect, int x, int y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
@@ -29,24 +20,24 @@ constexpr int kTitleGap = 4;
 } // namespace
 
 RECT CNoteHitTest::CaptionRect(int width, int caption) {
-    return MakeRect(0, 0, width, caption);
+    return RectOfSize(0, 0, width, caption);
 }
 
 RECT CNoteHitTest::PinRect(int width, int caption) {
     (void)width;
     const int size = ButtonSize(caption);
-    return MakeRect(CNoteLayout::kBorder, (caption - size) / 2, size, size);
+    return RectOfSize(CNoteLayout::kBorder, (caption - size) / 2, size, size);
 }
 
 RECT CNoteHitTest::CloseRect(int width, int caption) {
     const int size = ButtonSize(caption);
-    return MakeRect(width - CNoteLayout::kBorder - size, (caption - size) / 2, size, size);
+    return RectOfSize(width - CNoteLayout::kBorder - size, (caption - size) / 2, size, size);
 }
 
 RECT CNoteHitTest::TitleRect(int width, int caption) {
     const int left = PinRect(width, caption).right + kTitleGap;
     const int right = CloseRect(width, caption).left - kTitleGap;
-    return MakeRect(left, 0, right - left, caption);
+    return RectOfSize(left, 0, right - left, caption);
 }
 
 CNoteHitTest::Part CNoteHitTest::HitCaption(int x, int y, int width, int caption) {

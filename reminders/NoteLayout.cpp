@@ -5,15 +5,6 @@
 
 namespace {
 
-RECT MakeRect(int left, int top, int width, int height) {
-    RECT rect;
-    rect.left = left;
-    rect.top = top;
-    rect.right = left + std::max(width, 0);
-    rect.bottom = top + std::max(height, 0);
-    return rect;
-}
-
 // The snooze row, in pixels.
 constexpr int kRowMargin = 6;
 constexpr int kFieldWidth = 28;
@@ -47,14 +38,14 @@ CNoteLayout::Desktop CNoteLayout::LayOutDesktop(int width, int height, int capti
     layout.bRolledUp = height <= RolledUpHeight(caption, countdown, showCountdown);
     layout.bCountdownVisible = showCountdown;
     if (layout.bRolledUp) {
-        layout.rcCountdown = MakeRect(b + 1, caption + 1, innerWidth, countdown);
+        layout.rcCountdown = RectOfSize(b + 1, caption + 1, innerWidth, countdown);
         return layout;
     }
-    layout.rcCountdown = MakeRect(b + 1, height - b - countdown, innerWidth, countdown);
+    layout.rcCountdown = RectOfSize(b + 1, height - b - countdown, innerWidth, countdown);
     const int textTop = caption + b + 1;
     const int textBottom = showCountdown ? layout.rcCountdown.top - 2 : height - (b + 1);
     layout.bTextVisible = true;
-    layout.rcText = MakeRect(b + 1, textTop, innerWidth, textBottom - textTop);
+    layout.rcText = RectOfSize(b + 1, textTop, innerWidth, textBottom - textTop);
     return layout;
 }
 
@@ -63,20 +54,20 @@ CNoteLayout::Alarm CNoteLayout::LayOutAlarm(int width, int height, int caption, 
     const int b = kBorder;
     const int left = b + kRowMargin;
     Alarm layout;
-    layout.rcOk = MakeRect(width - b - kRowMargin - kOkWidth, height - b - kRowMargin - kOkHeight,
-                           kOkWidth, kOkHeight);
+    layout.rcOk = RectOfSize(width - b - kRowMargin - kOkWidth, height - b - kRowMargin - kOkHeight,
+                             kOkWidth, kOkHeight);
     const int fieldTop = layout.rcOk.bottom - kFieldHeight;
-    layout.rcHours = MakeRect(left, fieldTop, kFieldWidth, kFieldHeight);
+    layout.rcHours = RectOfSize(left, fieldTop, kFieldWidth, kFieldHeight);
     layout.rcHoursLabel =
-        MakeRect(layout.rcHours.right + kLabelGap, fieldTop, hoursLabelWidth, kFieldHeight);
+        RectOfSize(layout.rcHours.right + kLabelGap, fieldTop, hoursLabelWidth, kFieldHeight);
     layout.rcMinutes =
-        MakeRect(layout.rcHoursLabel.right + kLabelGap, fieldTop, kFieldWidth, kFieldHeight);
+        RectOfSize(layout.rcHoursLabel.right + kLabelGap, fieldTop, kFieldWidth, kFieldHeight);
     layout.rcMinutesLabel =
-        MakeRect(layout.rcMinutes.right + kLabelGap, fieldTop, minutesLabelWidth, kFieldHeight);
+        RectOfSize(layout.rcMinutes.right + kLabelGap, fieldTop, minutesLabelWidth, kFieldHeight);
     const int checkTop = std::min<int>(fieldTop, layout.rcOk.top) - kLabelGap - kCheckHeight;
-    layout.rcCheck = MakeRect(left, checkTop, layout.rcOk.left - left, kCheckHeight);
+    layout.rcCheck = RectOfSize(left, checkTop, layout.rcOk.left - left, kCheckHeight);
     layout.nSeparatorY = checkTop - b / 2 - 1;
     // The text ends a border above the snooze row.
-    layout.rcText = MakeRect(b, b + caption, width - 2 * b, checkTop - b - (b + caption));
+    layout.rcText = RectOfSize(b, b + caption, width - 2 * b, checkTop - b - (b + caption));
     return layout;
 }

@@ -1,6 +1,7 @@
 #include "reminders/NoteMenuStyle.h"
 
 #include "reminders/NotePainter.h"
+#include "zadad/QtRect.h"
 #include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
@@ -13,15 +14,6 @@ namespace {
 const QString kMeasureText = QStringLiteral("Countdown FORMATAAA").left(18);
 // The desktop's menu bar: the font's height and six pixels, at least 19.
 constexpr int kMinMenuBarHeight = 19;
-
-RECT ToRect(const QRect& rect) {
-    RECT out;
-    out.left = rect.left();
-    out.top = rect.top();
-    out.right = rect.left() + rect.width();
-    out.bottom = rect.top() + rect.height();
-    return out;
-}
 
 } // namespace
 

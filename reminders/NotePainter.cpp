@@ -2,6 +2,7 @@
 
 #include "reminders/NoteHitTest.h"
 #include "reminders/NoteLayout.h"
+#include "zadad/QtRect.h"
 #include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
@@ -11,10 +12,6 @@
 #include <QPalette>
 
 namespace {
-
-QRect ToQRect(const RECT& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
 
 RECT MakeRect(int left, int top, int right, int bottom) {
     RECT rect;

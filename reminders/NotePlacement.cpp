@@ -6,15 +6,6 @@
 
 namespace {
 
-RECT MakeRect(int left, int top, int width, int height) {
-    RECT rect;
-    rect.left = left;
-    rect.top = top;
-    rect.right = left + width;
-    rect.bottom = top + height;
-    return rect;
-}
-
 bool HasArea(const RECT& rect) {
     return rect.Width() > 0 && rect.Height() > 0;
 }
@@ -32,22 +23,23 @@ RECT CNotePlacement::InitialRect(const CNote& note, int x, int y, int screenWidt
     const int height = saved ? note.m_rcWindow.Height() : screenHeight / 5;
     if (x == kNoPosition && y == kNoPosition) {
         if (saved) return note.m_rcWindow;
-        return MakeRect(2 * screenWidth / 5, 2 * screenHeight / 5, width, height);
+        return RectOfSize(2 * screenWidth / 5, 2 * screenHeight / 5, width, height);
     }
-    return MakeRect(x - width / 2, std::max(y - kDropLift, 0), width, height);
+    return RectOfSize(x - width / 2, std::max(y - kDropLift, 0), width, height);
 }
 
 RECT CNotePlacement::ShownAgainRect(const RECT& saved, int x, int y) {
     const int width = std::max<int>(saved.Width(), kMinShownWidth);
     const int height = std::max<int>(saved.Height(), kMinShownHeight);
-    if (x == kNoPosition && y == kNoPosition) return MakeRect(saved.left, saved.top, width, height);
-    return MakeRect(x - width / 2, y - kFrameHeight - 2, width, height);
+    if (x == kNoPosition && y == kNoPosition)
+        return RectOfSize(saved.left, saved.top, width, height);
+    return RectOfSize(x - width / 2, y - kFrameHeight - 2, width, height);
 }
 
 RECT CNotePlacement::KeepReachable(const RECT& rect, const RECT& desktop) {
     RECT result = rect;
     if (!HasArea(result))
-        result = MakeRect(rect.left, rect.top, desktop.Width() / 5, desktop.Height() / 5);
+        result = RectOfSize(rect.left, rect.top, desktop.Width() / 5, desktop.Height() / 5);
     const int width = result.Width();
     const int height = result.Height();
     const int maxLeft = std::max<int>(desktop.left, desktop.right - kReachableWidth);
@@ -55,7 +47,7 @@ RECT CNotePlacement::KeepReachable(const RECT& rect, const RECT& desktop) {
     const int maxTop = std::max<int>(desktop.top, desktop.bottom - kReachableHeight);
     const int left = std::clamp<int>(result.left, minLeft, maxLeft);
     const int top = std::clamp<int>(result.top, desktop.top, maxTop);
-    return MakeRect(left, top, width, height);
+    return RectOfSize(left, top, width, height);
 }
 
 CDropPoints::CDropPoints(int x, int y, int screenWidth, int screenHeight)

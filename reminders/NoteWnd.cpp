@@ -14,6 +14,7 @@
 #include "store/ProgramFlags.h"
 #include "views/HoverButton.h"
 #include "views/RichTextField.h"
+#include "zadad/QtRect.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -23,19 +24,6 @@
 #include <QUrl>
 
 namespace {
-
-QRect ToQRect(const RECT& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-RECT ToRect(const QRect& rect) {
-    RECT out;
-    out.left = rect.x();
-    out.top = rect.y();
-    out.right = rect.x() + rect.width();
-    out.bottom = rect.y() + rect.height();
-    return out;
-}
 
 // A note's font size: its height, counted in points. A font without a
 // height (or one no field can show) is shown at the size new notes get.

@@ -7,6 +7,7 @@
 #include "reminders/NoteWnd.h"
 #include "store/Note.h"
 #include "views/RichTextField.h"
+#include "zadad/QtRect.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -15,15 +16,6 @@
 #include <QWindow>
 
 namespace {
-
-RECT ToRect(const QRect& rect) {
-    RECT out;
-    out.left = rect.x();
-    out.top = rect.y();
-    out.right = rect.x() + rect.width();
-    out.bottom = rect.y() + rect.height();
-    return out;
-}
 
 Qt::Edges ToQtEdges(int edges) {
     Qt::Edges out;
@@ -52,10 +44,6 @@ Qt::CursorShape EdgeCursor(int edges) {
     default:
         return Qt::ArrowCursor;
     }
-}
-
-QRect ToQRect(const RECT& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 } // namespace

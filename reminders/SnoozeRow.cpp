@@ -4,6 +4,7 @@
 #include "res/StringTable.h"
 #include "store/MessageBox.h"
 #include "views/HoverButton.h"
+#include "zadad/QtRect.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -17,10 +18,6 @@ constexpr int kIdOk = 1;
 constexpr int kIdHours = 1001;
 constexpr int kIdMinutes = 1065;
 constexpr int kIdCheck = 1142;
-
-QRect ToQRect(const RECT& rect) {
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
 
 QString Tip(int id) {
     return QString::fromStdString(LoadString(id));

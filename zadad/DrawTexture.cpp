@@ -54,11 +54,11 @@ void CDrawUtility::TileTexture(QPainter* dc, const RECT& rect, const CPicture* p
     if (area.right <= area.left || area.bottom <= area.top) return;
     // Tiles start at the area's top left corner. The last row and column are
     // cut at the area's edge rather than spilling over whatever lies beyond.
-    QRegion paint(painterpixels::ToQRect(area));
+    QRegion paint(ToQRect(area));
     if (exclude) paint -= ExcludedTiles(area, tileWidth, tileHeight, *exclude);
     dc->save();
     dc->setClipRegion(paint, dc->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     dc->setBrushOrigin(area.left, area.top);
-    dc->fillRect(painterpixels::ToQRect(area), QBrush(*picture->Image()));
+    dc->fillRect(ToQRect(area), QBrush(*picture->Image()));
     dc->restore();
 }

@@ -3,6 +3,7 @@
 // conversions and reading back what a painter has drawn. Internal to the
 // library's drawing code; nothing outside zadad includes it.
 
+#include "zadad/QtRect.h"
 #include "zadad/WinTypes.h"
 
 #include <QColor>
@@ -19,10 +20,6 @@ inline QColor ToQColor(COLORREF color) {
 
 inline COLORREF FromQRgb(QRgb rgb) {
     return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
-
-inline QRect ToQRect(const RECT& rect) {
-    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 // The pixels under rect (logical coordinates of the painter) as they are now

@@ -55,5 +55,5 @@ int CPicture::Height() const {
 
 void CPicture::Render(QPainter* dc, const RECT& rect) const {
     if (!dc || !m_pImage) return;
-    dc->drawImage(painterpixels::ToQRect(rect), *m_pImage);
+    dc->drawImage(ToQRect(rect), *m_pImage);
 }

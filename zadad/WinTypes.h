@@ -35,6 +35,12 @@ struct RECT {
     bool operator==(const RECT&) const = default;
 };
 
+// A rectangle from its corner and size; a negative size counts as empty.
+inline RECT RectOfSize(std::int32_t left, std::int32_t top, std::int32_t width,
+                       std::int32_t height) {
+    return RECT{left, top, left + (width > 0 ? width : 0), top + (height > 0 ? height : 0)};
+}
+
 constexpr int LF_FACESIZE = 32;
 
 struct LOGFONT {
