@@ -3,7 +3,7 @@
 #include "options/AppearanceOptions.h"
 #include "res/Resources.h"
 #include "shell/FileDialog.h"
-#include "zadad/QtRect.h"
+#include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -15,14 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-COLORREF ToColorRef(const QColor& color) {
-    return RGB(color.red(), color.green(), color.blue());
-}
-
-QColor ToQColor(COLORREF color) {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
 
 // A one-pixel frame just inside r, as the old frame drawing put it.
 void Frame(QPainter& dc, const QRect& r, const QColor& color) {
@@ -87,8 +79,8 @@ void CPropertyAppearance::OnToolbarTexture() {
 
 void CPropertyAppearance::OnReset() {
     const QPalette palette = QApplication::palette();
-    m_values.Reset(ToColorRef(palette.color(QPalette::Text)),
-                   ToColorRef(palette.color(QPalette::Base)));
+    m_values.Reset(FromQColor(palette.color(QPalette::Text)),
+                   FromQColor(palette.color(QPalette::Base)));
     update();
 }
 

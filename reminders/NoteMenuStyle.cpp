@@ -1,7 +1,7 @@
 #include "reminders/NoteMenuStyle.h"
 
 #include "reminders/NotePainter.h"
-#include "zadad/QtRect.h"
+#include "zadad/QtTypes.h"
 #include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
@@ -56,17 +56,17 @@ void CNoteMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    if (element == PE_PanelMenu) painter->fillRect(option->rect, CNotePainter::ToQColor(m_crBody));
+    if (element == PE_PanelMenu) painter->fillRect(option->rect, ToQColor(m_crBody));
     CUtility::Draw3dRect(painter, ToRect(option->rect), 1);
 }
 
 void CNoteMenuStyle::FillEmptyArea(const QStyleOption& option, QPainter& painter) const {
-    painter.fillRect(option.rect, CNotePainter::ToQColor(m_crBody));
+    painter.fillRect(option.rect, ToQColor(m_crBody));
 }
 
 void CNoteMenuStyle::DrawSeparator(const QStyleOptionMenuItem& item, QPainter& painter) const {
     const QRect rect = item.rect;
-    painter.fillRect(rect, CNotePainter::ToQColor(m_crBody));
+    painter.fillRect(rect, ToQColor(m_crBody));
     painter.fillRect(rect.left(), rect.top(), rect.width(), 1, systemcolors::ButtonShadow());
     painter.fillRect(rect.left(), rect.top() + 1, rect.width(), 1, systemcolors::ButtonHighlight());
 }
@@ -76,11 +76,11 @@ void CNoteMenuStyle::DrawItem(const QStyleOptionMenuItem& item, QPainter& painte
     const bool selected = enabled && (item.state & State_Selected);
     QColor text = item.palette.color(QPalette::WindowText);
     if (selected) {
-        painter.fillRect(item.rect, CNotePainter::ToQColor(m_crTitle));
+        painter.fillRect(item.rect, ToQColor(m_crTitle));
         CUtility::Draw3dRect(&painter, ToRect(item.rect), 1);
         text = Qt::white;
     } else {
-        painter.fillRect(item.rect, CNotePainter::ToQColor(m_crBody));
+        painter.fillRect(item.rect, ToQColor(m_crBody));
         if (!enabled) text = item.palette.color(QPalette::Disabled, QPalette::WindowText);
     }
     painter.setFont(item.font);

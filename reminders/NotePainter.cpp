@@ -2,7 +2,7 @@
 
 #include "reminders/NoteHitTest.h"
 #include "reminders/NoteLayout.h"
-#include "zadad/QtRect.h"
+#include "zadad/QtTypes.h"
 #include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
@@ -13,15 +13,6 @@
 
 namespace {
 
-RECT MakeRect(int left, int top, int right, int bottom) {
-    RECT rect;
-    rect.left = left;
-    rect.top = top;
-    rect.right = right;
-    rect.bottom = bottom;
-    return rect;
-}
-
 // A title colour this dark or darker takes light text.
 constexpr int kDarkTitleBrightness = 70;
 constexpr int kCloseContrast = 55;
@@ -30,10 +21,6 @@ constexpr int kGripRows = 3;
 constexpr int kGripStep = 4;
 
 } // namespace
-
-QColor CNotePainter::ToQColor(COLORREF color) {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
 
 QColor CNotePainter::TitleTextColor(COLORREF title) {
     const QPalette palette = QApplication::palette();
@@ -161,7 +148,7 @@ void CNotePainter::PaintGrip(QPainter& painter, const CNoteLook& look) {
 }
 
 void CNotePainter::PaintEdges(QPainter& painter, const CNoteLook& look) {
-    CUtility::Draw3dRect(&painter, MakeRect(0, 0, look.nWidth, look.nHeight), 1);
+    CUtility::Draw3dRect(&painter, RECT{0, 0, look.nWidth, look.nHeight}, 1);
     // A second, softer edge inside the first.
     const int w = look.nWidth;
     const int h = look.nHeight;

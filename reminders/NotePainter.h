@@ -40,7 +40,6 @@ public:
     static QColor TitleTextColor(COLORREF title);
     // The "X" of the close button stands off the body colour.
     static QColor CloseButtonColor(COLORREF body);
-    static QColor ToQColor(COLORREF color);
 
     static void Paint(QPainter& painter, const CNoteLook& look);
 

@@ -14,7 +14,7 @@
 #include "store/ProgramFlags.h"
 #include "views/HoverButton.h"
 #include "views/RichTextField.h"
-#include "zadad/QtRect.h"
+#include "zadad/QtTypes.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -123,8 +123,8 @@ void CNoteWnd::LoadFields() {
 }
 
 void CNoteWnd::ApplyColors() {
-    const QColor body = CNotePainter::ToQColor(g_crNoteBackDefault);
-    const QColor title = CNotePainter::ToQColor(g_crNoteTitleDefault);
+    const QColor body = ToQColor(g_crNoteBackDefault);
+    const QColor title = ToQColor(g_crNoteTitleDefault);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, body);
     palette.setColor(QPalette::Base, body);

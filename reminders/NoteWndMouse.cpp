@@ -7,7 +7,7 @@
 #include "reminders/NoteWnd.h"
 #include "store/Note.h"
 #include "views/RichTextField.h"
-#include "zadad/QtRect.h"
+#include "zadad/QtTypes.h"
 
 #include <QKeyEvent>
 #include <QMenu>

@@ -4,7 +4,7 @@
 #include "res/StringTable.h"
 #include "store/MessageBox.h"
 #include "views/HoverButton.h"
-#include "zadad/QtRect.h"
+#include "zadad/QtTypes.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,5 +1,6 @@
 #include "shell/TrayMenuStyle.h"
 
+#include "zadad/QtTypes.h"
 #include "zadad/SystemColors.h"
 
 #include <QPainter>
@@ -7,10 +8,6 @@
 #include <QStyleOptionMenuItem>
 
 namespace {
-
-QColor FromColorRef(COLORREF color) {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
 
 // A frame one pixel wide: topLeft on the top and left edges, bottomRight on
 // the others.
@@ -97,8 +94,7 @@ void CTrayMenuStyle::DrawItem(const QStyleOptionMenuItem& item, QPainter& painte
     const QRect rect = item.rect;
     const bool selected = (item.state & State_Selected) && (item.state & State_Enabled);
     const bool enabled = item.state & State_Enabled;
-    const QColor fill =
-        selected ? FromColorRef(kSelectedFill) : item.palette.color(QPalette::Window);
+    const QColor fill = selected ? ToQColor(kSelectedFill) : item.palette.color(QPalette::Window);
     const QColor text = selected  ? QColor(Qt::white)
                         : enabled ? item.palette.color(QPalette::WindowText)
                                   : item.palette.color(QPalette::Disabled, QPalette::WindowText);

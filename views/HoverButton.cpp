@@ -1,23 +1,12 @@
 #include "views/HoverButton.h"
 
+#include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-
-namespace {
-
-COLORREF FromQColor(const QColor& c) {
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-QColor ToQColor(COLORREF c) {
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
-} // namespace
 
 CHoverButton::CHoverButton(QWidget* parent)
     : QPushButton(parent), m_crBackground(FromQColor(QApplication::palette().button().color())) {

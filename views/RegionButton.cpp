@@ -1,6 +1,7 @@
 #include "views/RegionButton.h"
 
 #include "zadad/Picture.h"
+#include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
 #include <QMouseEvent>
@@ -8,10 +9,6 @@
 #include <QPainterPath>
 
 namespace {
-
-QColor ToQColor(COLORREF c) {
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
 
 // Coverage of the region as an image: 255 inside, 0 outside.
 QImage Coverage(const QRegion& region, QSize size) {

@@ -1,6 +1,7 @@
 #include "views/SortHeaderCtrl.h"
 
 #include "views/SortMark.h"
+#include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -8,17 +9,6 @@
 #include <QPolygon>
 #include <QRegularExpression>
 #include <QStyle>
-
-namespace {
-
-COLORREF FromQColor(const QColor& c) {
-    return RGB(c.red(), c.green(), c.blue());
-}
-QColor ToQColor(COLORREF c) {
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
-} // namespace
 
 CSortHeaderCtrl::CSortHeaderCtrl(QWidget* parent)
     : QHeaderView(Qt::Horizontal, parent),

@@ -75,7 +75,7 @@ void CDrawUtility::Draw3DRgn(QPainter* dc, const QRegion* rgn, const CPicture* p
                              COLORREF fill, int x, int y, int cx, int cy) {
     if (!dc || !rgn || cx <= 0 || cy <= 0) return;
     QImage texture(cx, cy, QImage::Format_RGB32);
-    texture.fill(painterpixels::ToQColor(fill));
+    texture.fill(ToQColor(fill));
     if (picture && picture->IsValid()) {
         QPainter texturePainter(&texture);
         TileTexture(&texturePainter, RECT{0, 0, cx, cy}, picture, nullptr);

@@ -11,7 +11,6 @@
 #include <QPoint>
 #include <cmath>
 
-using painterpixels::ToQColor;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // conversions and reading back what a painter has drawn. Internal to the
 // library's drawing code; nothing outside zadad includes it.
 
-#include "zadad/QtRect.h"
+#include "zadad/QtTypes.h"
 #include "zadad/WinTypes.h"
 
 #include <QColor>
@@ -13,10 +13,6 @@
 class QPainter;
 
 namespace painterpixels {
-
-inline QColor ToQColor(COLORREF color) {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
 
 inline COLORREF FromQRgb(QRgb rgb) {
     return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));

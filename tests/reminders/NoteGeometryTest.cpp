@@ -7,15 +7,6 @@
 
 namespace {
 
-RECT Rect(int left, int top, int right, int bottom) {
-    RECT rect;
-    rect.left = left;
-    rect.top = top;
-    rect.right = right;
-    rect.bottom = bottom;
-    return rect;
-}
-
 LOGFONT FontOf(int height) {
     LOGFONT font;
     font.lfHeight = height;
@@ -47,19 +38,19 @@ TEST(NoteLayout, UnrolledDesktopNoteHasTextAboveItsCountdown) {
     const CNoteLayout::Desktop layout = CNoteLayout::LayOutDesktop(200, 150, kCaption, kLine, true);
     EXPECT_FALSE(layout.bRolledUp);
     EXPECT_TRUE(layout.bTextVisible);
-    EXPECT_EQ(layout.rcCountdown, Rect(5, 130, 195, 146));
-    EXPECT_EQ(layout.rcText, Rect(5, 29, 195, 128));
+    EXPECT_EQ(layout.rcCountdown, (RECT{5, 130, 195, 146}));
+    EXPECT_EQ(layout.rcText, (RECT{5, 29, 195, 128}));
 
     const CNoteLayout::Desktop plain = CNoteLayout::LayOutDesktop(200, 150, kCaption, kLine, false);
     EXPECT_FALSE(plain.bCountdownVisible);
-    EXPECT_EQ(plain.rcText, Rect(5, 29, 195, 145));
+    EXPECT_EQ(plain.rcText, (RECT{5, 29, 195, 145}));
 }
 
 TEST(NoteLayout, RolledUpNoteShowsOnlyItsCountdownUnderTheCaption) {
     const CNoteLayout::Desktop layout = CNoteLayout::LayOutDesktop(200, 46, kCaption, kLine, true);
     EXPECT_TRUE(layout.bRolledUp);
     EXPECT_FALSE(layout.bTextVisible);
-    EXPECT_EQ(layout.rcCountdown, Rect(5, 25, 195, 41));
+    EXPECT_EQ(layout.rcCountdown, (RECT{5, 25, 195, 41}));
     // One pixel higher and it is unrolled.
     EXPECT_FALSE(CNoteLayout::LayOutDesktop(200, 47, kCaption, kLine, true).bRolledUp);
     EXPECT_TRUE(CNoteLayout::LayOutDesktop(200, 28, kCaption, kLine, false).bRolledUp);
@@ -109,11 +100,11 @@ TEST(NoteHitTest, EightEdgeZones) {
 
 TEST(NoteHitTest, ResizeKeepsTheOppositeEdgesAndTheMinimums) {
     using H = CNoteHitTest;
-    const RECT start = Rect(100, 100, 300, 250);
+    const RECT start{100, 100, 300, 250};
     EXPECT_EQ(H::Resize(start, H::kEdgeRight | H::kEdgeBottom, 20, 30, 84, 28),
-              Rect(100, 100, 320, 280));
-    EXPECT_EQ(H::Resize(start, H::kEdgeLeft, 500, 0, 84, 28), Rect(216, 100, 300, 250));
-    EXPECT_EQ(H::Resize(start, H::kEdgeTop, 0, 500, 84, 28), Rect(100, 222, 300, 250));
-    EXPECT_EQ(H::Resize(start, H::kEdgeRight, -500, 0, 84, 28), Rect(100, 100, 184, 250));
+              (RECT{100, 100, 320, 280}));
+    EXPECT_EQ(H::Resize(start, H::kEdgeLeft, 500, 0, 84, 28), (RECT{216, 100, 300, 250}));
+    EXPECT_EQ(H::Resize(start, H::kEdgeTop, 0, 500, 84, 28), (RECT{100, 222, 300, 250}));
+    EXPECT_EQ(H::Resize(start, H::kEdgeRight, -500, 0, 84, 28), (RECT{100, 100, 184, 250}));
     EXPECT_EQ(H::Resize(start, H::kEdgeNone, 50, 50, 84, 28), start);
 }

@@ -11,15 +11,6 @@
 
 namespace {
 
-RECT Rect(int left, int top, int right, int bottom) {
-    RECT rect;
-    rect.left = left;
-    rect.top = top;
-    rect.right = right;
-    rect.bottom = bottom;
-    return rect;
-}
-
 CNote SavedNote(const RECT& rect) {
     CNote note(kNoteMemo, "Saved", "", COleDateTime(2026, 12, 8, 9, 0, 0), 0);
     note.m_rcWindow = rect;
@@ -33,49 +24,50 @@ constexpr int kNone = CNotePlacement::kNoPosition;
 
 TEST(NotePlacement, NewNoteOpensAtTwoFifthsWithAFifthOfTheScreen) {
     const CNote note(kNoteMemo, "New", "", COleDateTime(2026, 12, 8, 9, 0, 0), 0);
-    EXPECT_EQ(CNotePlacement::InitialRect(note, kNone, kNone, 1280, 800), Rect(512, 320, 768, 480));
+    EXPECT_EQ(CNotePlacement::InitialRect(note, kNone, kNone, 1280, 800),
+              (RECT{512, 320, 768, 480}));
 }
 
 TEST(NotePlacement, SavedNoteReopensAtItsRectangle) {
-    const RECT saved = Rect(30, 40, 230, 64);
+    const RECT saved{30, 40, 230, 64};
     EXPECT_EQ(CNotePlacement::InitialRect(SavedNote(saved), kNone, kNone, 1280, 800), saved);
 }
 
 TEST(NotePlacement, DroppedNoteHangsCentredJustAboveThePoint) {
     const CNote fresh(kNoteMemo, "New", "", COleDateTime(2026, 12, 8, 9, 0, 0), 0);
-    EXPECT_EQ(CNotePlacement::InitialRect(fresh, 600, 300, 1280, 800), Rect(472, 293, 728, 453));
+    EXPECT_EQ(CNotePlacement::InitialRect(fresh, 600, 300, 1280, 800), (RECT{472, 293, 728, 453}));
     // Keeps its saved size, never above the top of the screen.
-    EXPECT_EQ(CNotePlacement::InitialRect(SavedNote(Rect(0, 0, 200, 100)), 600, 3, 1280, 800),
-              Rect(500, 0, 700, 100));
+    EXPECT_EQ(CNotePlacement::InitialRect(SavedNote(RECT{0, 0, 200, 100}), 600, 3, 1280, 800),
+              (RECT{500, 0, 700, 100}));
 }
 
 TEST(NotePlacement, SavedRectangleWithoutAreaIsNotUsed) {
-    EXPECT_EQ(CNotePlacement::InitialRect(SavedNote(Rect(10, 10, 10, 50)), kNone, kNone, 1000, 500),
-              Rect(400, 200, 600, 300));
+    EXPECT_EQ(CNotePlacement::InitialRect(SavedNote(RECT{10, 10, 10, 50}), kNone, kNone, 1000, 500),
+              (RECT{400, 200, 600, 300}));
 }
 
 TEST(NotePlacement, WindowShownAgainKeepsAMinimumSize) {
-    EXPECT_EQ(CNotePlacement::ShownAgainRect(Rect(0, 0, 200, 150), 500, 100),
-              Rect(400, 94, 600, 244));
-    EXPECT_EQ(CNotePlacement::ShownAgainRect(Rect(0, 0, 20, 10), 500, 100),
-              Rect(470, 94, 530, 118));
-    EXPECT_EQ(CNotePlacement::ShownAgainRect(Rect(30, 40, 230, 64), kNone, kNone),
-              Rect(30, 40, 230, 64));
+    EXPECT_EQ(CNotePlacement::ShownAgainRect(RECT{0, 0, 200, 150}, 500, 100),
+              (RECT{400, 94, 600, 244}));
+    EXPECT_EQ(CNotePlacement::ShownAgainRect(RECT{0, 0, 20, 10}, 500, 100),
+              (RECT{470, 94, 530, 118}));
+    EXPECT_EQ(CNotePlacement::ShownAgainRect(RECT{30, 40, 230, 64}, kNone, kNone),
+              (RECT{30, 40, 230, 64}));
 }
 
 TEST(NotePlacement, LostWindowsAreBroughtBackWithinReach) {
-    const RECT desktop = Rect(0, 0, 1280, 800);
-    const RECT onScreen = Rect(100, 100, 300, 200);
+    const RECT desktop{0, 0, 1280, 800};
+    const RECT onScreen{100, 100, 300, 200};
     EXPECT_EQ(CNotePlacement::KeepReachable(onScreen, desktop), onScreen);
     // Saved on a larger screen than the one there is now.
-    EXPECT_EQ(CNotePlacement::KeepReachable(Rect(3000, 2000, 3200, 2100), desktop),
-              Rect(1240, 776, 1440, 876));
-    EXPECT_EQ(CNotePlacement::KeepReachable(Rect(-500, -50, -300, 50), desktop),
-              Rect(-160, 0, 40, 100));
+    EXPECT_EQ(CNotePlacement::KeepReachable(RECT{3000, 2000, 3200, 2100}, desktop),
+              (RECT{1240, 776, 1440, 876}));
+    EXPECT_EQ(CNotePlacement::KeepReachable(RECT{-500, -50, -300, 50}, desktop),
+              (RECT{-160, 0, 40, 100}));
     // A second monitor to the left is part of the desktop.
-    EXPECT_EQ(CNotePlacement::KeepReachable(Rect(-900, 10, -700, 110), Rect(-1024, 0, 1280, 800)),
-              Rect(-900, 10, -700, 110));
-    EXPECT_EQ(CNotePlacement::KeepReachable(Rect(5, 5, 5, 5), desktop), Rect(5, 5, 261, 165));
+    EXPECT_EQ(CNotePlacement::KeepReachable(RECT{-900, 10, -700, 110}, (RECT{-1024, 0, 1280, 800})),
+              (RECT{-900, 10, -700, 110}));
+    EXPECT_EQ(CNotePlacement::KeepReachable(RECT{5, 5, 5, 5}, desktop), (RECT{5, 5, 261, 165}));
 }
 
 TEST(DropPoints, FiftyNotesAtTheLeftEdgeFillColumnsFromTheTop) {
