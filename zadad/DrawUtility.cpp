@@ -11,7 +11,6 @@
 #include <QPoint>
 #include <cmath>
 
-
 namespace {
 
 // A triangle shaded from colour a along the edge (edgeStart, edgeEnd) to
