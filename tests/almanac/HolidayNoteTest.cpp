@@ -1,20 +1,12 @@
 #include "almanac/HolidayNote.h"
 #include "store/NoteManager.h"
+#include "tests/support/DateExpect.h"
 #include "tests/support/TestClock.h"
 #include "zadad/Archive.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void ExpectDay(const COleDateTime& dt, int year, int month, int day) {
-    ASSERT_EQ(dt.GetStatus(), COleDateTime::valid);
-    EXPECT_EQ(dt.GetYear(), year);
-    EXPECT_EQ(dt.GetMonth(), month);
-    EXPECT_EQ(dt.GetDay(), day);
-    EXPECT_EQ(dt.GetHour(), 0);
-    EXPECT_EQ(dt.GetMinute(), 0);
-}
 
 COleDateTime Day(int y, int m, int d, int h = 0) {
     return COleDateTime(y, m, d, h, 0, 0);
@@ -38,7 +30,7 @@ TEST_F(HolidayNoteTest, DatedLineFillsTheRecord) {
     EXPECT_EQ(h->m_strTitle, "Christmas Day");
     EXPECT_EQ(h->m_strText, "Peace");
     EXPECT_EQ(h->m_nSpecial, 0);
-    ExpectDay(h->m_dtStart, 2000, 12, 25);
+    ExpectMidnightOf(h->m_dtStart, 2000, 12, 25);
     EXPECT_EQ(h->m_dtAlarm, h->m_dtStart);
     EXPECT_EQ(h->m_dtLastOccurrence, h->m_dtStart);
     EXPECT_EQ(h->m_nRepeatUnit, kRepeatYear);
@@ -51,7 +43,7 @@ TEST_F(HolidayNoteTest, DatedLineFillsTheRecord) {
     EXPECT_EQ(h->m_nRemindDays, 0);
     EXPECT_EQ(h->m_bRemind, 0);
     // Worked out from the clock when the record is made.
-    ExpectDay(h->m_dtOccurrence, 2026, 12, 25);
+    ExpectMidnightOf(h->m_dtOccurrence, 2026, 12, 25);
     EXPECT_EQ(h->GetTypeText(), "Holiday");
 }
 
@@ -62,14 +54,14 @@ TEST_F(HolidayNoteTest, SpecialLineTakesFixedValuesAndItsRule) {
     EXPECT_EQ(h->m_nType, kNoteHoliday);
     EXPECT_EQ(h->m_wCategoryID, 999);
     EXPECT_EQ(h->m_strText, "Easter Sunday");
-    ExpectDay(h->m_dtStart, 2000, 1, 1);
+    ExpectMidnightOf(h->m_dtStart, 2000, 1, 1);
     EXPECT_EQ(h->m_nRepeatUnit, kRepeatYear);
     EXPECT_EQ(h->m_nRepeatEvery, 1);
     EXPECT_EQ(h->m_bByWeekDay, 0);
     EXPECT_EQ(h->m_nWeekDay, 0);
     EXPECT_EQ(h->m_nWeekOrdinal, 0);
     EXPECT_EQ(h->m_nMonth, 0);
-    ExpectDay(h->m_dtOccurrence, 2027, 3, 28);
+    ExpectMidnightOf(h->m_dtOccurrence, 2027, 3, 28);
 
     EXPECT_EQ(CHolidayNote::FromLine("GOOD FRIDAY``0")->m_bActive, 0);
     EXPECT_FALSE(CHolidayNote::FromLine("Easter`Easter Sunday`1"));
@@ -78,39 +70,39 @@ TEST_F(HolidayNoteTest, SpecialLineTakesFixedValuesAndItsRule) {
 
 TEST_F(HolidayNoteTest, EasterAskedOnItsDayAnswersThatDayOnlyAtMidnight) {
     const auto easter = CHolidayNote::FromLine("EASTER`Easter Sunday`1");
-    ExpectDay(NextAfter(*easter, Day(2024, 3, 31)), 2024, 3, 31);
-    ExpectDay(NextAfter(*easter, Day(2024, 3, 31, 9)), 2025, 4, 20);
-    ExpectDay(NextAfter(*easter, Day(2024, 1, 1)), 2024, 3, 31);
+    ExpectMidnightOf(NextAfter(*easter, Day(2024, 3, 31)), 2024, 3, 31);
+    ExpectMidnightOf(NextAfter(*easter, Day(2024, 3, 31, 9)), 2025, 4, 20);
+    ExpectMidnightOf(NextAfter(*easter, Day(2024, 1, 1)), 2024, 3, 31);
     // Nothing after the last year a date can hold.
     EXPECT_EQ(NextAfter(*easter, Day(9999, 12, 1)).GetStatus(), COleDateTime::invalid);
 
     const auto friday = CHolidayNote::FromLine("GOOD FRIDAY``1");
-    ExpectDay(NextAfter(*friday, Day(2024, 3, 1)), 2024, 3, 29);
+    ExpectMidnightOf(NextAfter(*friday, Day(2024, 3, 1)), 2024, 3, 29);
     const auto election = CHolidayNote::FromLine("ELECTION DAY``1");
-    ExpectDay(NextAfter(*election, Day(2005, 11, 2)), 2005, 11, 8);
-    ExpectDay(NextAfter(*election, Day(2005, 11, 9)), 2006, 11, 7);
+    ExpectMidnightOf(NextAfter(*election, Day(2005, 11, 2)), 2005, 11, 8);
+    ExpectMidnightOf(NextAfter(*election, Day(2005, 11, 9)), 2006, 11, 7);
 }
 
 TEST_F(HolidayNoteTest, TwentyNinthOfFebruaryOnlyInLeapYears) {
     const auto leap = CHolidayNote::FromLine("YEAR`2`29`Leap Day``1`0`1`1`1`1");
     ASSERT_TRUE(leap);
-    ExpectDay(NextAfter(*leap, Day(2025, 3, 1)), 2028, 2, 29);
-    ExpectDay(NextAfter(*leap, Day(2028, 2, 29)), 2028, 2, 29);
-    ExpectDay(NextAfter(*leap, Day(2097, 1, 1)), 2104, 2, 29); // 2100 is no leap year
+    ExpectMidnightOf(NextAfter(*leap, Day(2025, 3, 1)), 2028, 2, 29);
+    ExpectMidnightOf(NextAfter(*leap, Day(2028, 2, 29)), 2028, 2, 29);
+    ExpectMidnightOf(NextAfter(*leap, Day(2097, 1, 1)), 2104, 2, 29); // 2100 is no leap year
 }
 
 TEST_F(HolidayNoteTest, WeekdayRules) {
     const auto thanksgiving =
         CHolidayNote::FromLine("YEAR`11`1`Thanksgiving``1`1`5`4`11`1"); // 4th Thursday
-    ExpectDay(NextAfter(*thanksgiving, Day(2026, 11, 1)), 2026, 11, 26);
-    ExpectDay(NextAfter(*thanksgiving, Day(2026, 11, 27)), 2027, 11, 25);
+    ExpectMidnightOf(NextAfter(*thanksgiving, Day(2026, 11, 1)), 2026, 11, 26);
+    ExpectMidnightOf(NextAfter(*thanksgiving, Day(2026, 11, 27)), 2027, 11, 25);
     const auto memorial =
         CHolidayNote::FromLine("YEAR`5`1`Memorial Day``1`1`2`5`5`1"); // last Monday
-    ExpectDay(NextAfter(*memorial, Day(2027, 1, 1)), 2027, 5, 31);
+    ExpectMidnightOf(NextAfter(*memorial, Day(2027, 1, 1)), 2027, 5, 31);
     // The date fields mean nothing to a weekday rule: a line with zeros there still works.
     const auto labor = CHolidayNote::FromLine("YEAR`0`0`Labor Day``1`1`2`1`9`1");
     ASSERT_TRUE(labor);
-    ExpectDay(NextAfter(*labor, Day(2026, 1, 1)), 2026, 9, 7);
+    ExpectMidnightOf(NextAfter(*labor, Day(2026, 1, 1)), 2026, 9, 7);
 }
 
 TEST_F(HolidayNoteTest, FixedDatesNoYearHasAreNoHoliday) {
@@ -130,7 +122,7 @@ TEST_F(HolidayNoteTest, StaysOutOfTheDataFileAndCopiesWhole) {
     ASSERT_NE(holiday, nullptr);
     EXPECT_EQ(holiday->m_nSpecial, 1);
     EXPECT_EQ(holiday->m_strTitle, "EASTER");
-    ExpectDay(NextAfter(*holiday, Day(2024, 1, 1)), 2024, 3, 31);
+    ExpectMidnightOf(NextAfter(*holiday, Day(2024, 1, 1)), 2024, 3, 31);
 }
 
 TEST_F(HolidayNoteTest, ManagerGivesHolidaysTheirOwnIDs) {

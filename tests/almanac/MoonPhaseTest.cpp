@@ -1,4 +1,5 @@
 #include "almanac/MoonPhase.h"
+#include "tests/support/DateExpect.h"
 #include "tests/support/ReferenceTable.h"
 #include "zadad/Utility.h"
 
@@ -20,15 +21,6 @@ void ExpectCalendar(const std::tm& tm, Stamp want) {
     EXPECT_EQ(tm.tm_hour, want.hour);
     EXPECT_EQ(tm.tm_min, want.minute);
     EXPECT_EQ(tm.tm_sec, want.second);
-}
-
-void ExpectDay(const COleDateTime& dt, int year, int month, int day) {
-    ASSERT_EQ(dt.GetStatus(), COleDateTime::valid);
-    EXPECT_EQ(dt.GetYear(), year);
-    EXPECT_EQ(dt.GetMonth(), month);
-    EXPECT_EQ(dt.GetDay(), day);
-    EXPECT_EQ(dt.GetHour(), 0);
-    EXPECT_EQ(dt.GetMinute(), 0);
 }
 
 // The lunation of the 1922 count that holds Meeus's k = 0.
@@ -101,7 +93,7 @@ TEST(NextPhase, NewYear2000AwaitsTheNewMoonOfTheSixth) {
     // Last quarter on 29 December 1999, new moon on 6 January: 3 of 8 days gone.
     const int position = moon.NextPhase(COleDateTime(2000, 1, 1, 0, 0, 0), next, phase);
     EXPECT_EQ(phase, kNewMoon);
-    ExpectDay(next, 2000, 1, 6);
+    ExpectMidnightOf(next, 2000, 1, 6);
     EXPECT_EQ(position, 50 + 3 * 50 / 8);
 }
 
@@ -111,11 +103,11 @@ TEST(NextPhase, TheDayOfAPhaseAnswersItself) {
     int phase = -1;
     moon.NextPhase(COleDateTime(2000, 1, 14, 0, 0, 0), next, phase);
     EXPECT_EQ(phase, kFirstQuarter);
-    ExpectDay(next, 2000, 1, 14);
+    ExpectMidnightOf(next, 2000, 1, 14);
     // Once the instant has passed, the next phase follows.
     moon.NextPhase(COleDateTime(2000, 1, 14, 14, 0, 0), next, phase);
     EXPECT_EQ(phase, kFullMoon);
-    ExpectDay(next, 2000, 1, 21);
+    ExpectMidnightOf(next, 2000, 1, 21);
     const int position = moon.NextPhase(COleDateTime(2000, 1, 21, 0, 0, 0), next, phase);
     EXPECT_EQ(phase, kFullMoon);
     EXPECT_EQ(position, 100);

@@ -5,6 +5,7 @@
 #include "store/ProgramFlags.h"
 #include "store/SafeFile.h"
 #include "tests/support/FakeMessageBox.h"
+#include "tests/support/OtherDataFile.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestClock.h"
 
@@ -43,12 +44,7 @@ protected:
 
     // A data file of someone else's, with one note of the given title.
     std::string OtherFile(const std::string& title) {
-        CCalendarData other;
-        other.AddNote(
-            std::make_unique<CNote>(kNoteMemo, title, "", COleDateTime::GetCurrentTime(), 0));
-        const std::string path = m_elsewhere.path().toStdString() + "/" + title + ".dat";
-        EXPECT_TRUE(other.Save(path));
-        return path;
+        return SaveOtherDataFile(m_elsewhere.path().toStdString(), title);
     }
     std::string Elsewhere(const std::string& name) const {
         return m_elsewhere.path().toStdString() + "/" + name;

@@ -13,6 +13,7 @@
 #include "store/ProgramFlags.h"
 #include "store/SafeFile.h"
 #include "tests/support/FakeMessageBox.h"
+#include "tests/support/OtherDataFile.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestClock.h"
 #include "zadad/Utility.h"
@@ -302,12 +303,7 @@ TEST_F(TrayWndTest, AcknowledgedAlarmIsSavedSoonAfter) {
 class TrayDataTest : public TrayWndTest {
 protected:
     std::string OtherFile(const std::string& title) {
-        CCalendarData other;
-        other.AddNote(
-            std::make_unique<CNote>(kNoteMemo, title, "", COleDateTime::GetCurrentTime(), 0));
-        const std::string path = m_elsewhere.path().toStdString() + "/" + title + ".dat";
-        EXPECT_TRUE(other.Save(path));
-        return path;
+        return SaveOtherDataFile(m_elsewhere.path().toStdString(), title);
     }
     bool HasNote(const std::string& title) {
         for (const auto& entry : m_tray->Data().m_noteManager.Notes())

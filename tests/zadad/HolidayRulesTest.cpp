@@ -1,3 +1,4 @@
+#include "tests/support/DateExpect.h"
 #include "zadad/Utility.h"
 
 #include <gtest/gtest.h>
@@ -22,16 +23,6 @@ Parsed Parse(const std::string& line) {
                                             p.interval, p.byWeekday, p.weekday, p.weekOrdinal,
                                             p.ruleMonth, p.active);
     return p;
-}
-
-void ExpectDate(const COleDateTime& dt, int year, int month, int day) {
-    ASSERT_EQ(dt.GetStatus(), COleDateTime::valid);
-    EXPECT_EQ(dt.GetYear(), year);
-    EXPECT_EQ(dt.GetMonth(), month);
-    EXPECT_EQ(dt.GetDay(), day);
-    EXPECT_EQ(dt.GetHour(), 0);
-    EXPECT_EQ(dt.GetMinute(), 0);
-    EXPECT_EQ(dt.GetSecond(), 0);
 }
 
 // Easter by the anonymous Gregorian algorithm (Meeus, Jones, Butcher), a
@@ -155,17 +146,17 @@ TEST(HolidayLine, SpecialNamesAreExactAndCaseSensitive) {
 }
 
 TEST(HolidayDates, KnownEasterGoodFridayAndElectionDays) {
-    ExpectDate(CUtility::GetEaster(2000), 2000, 4, 23);
-    ExpectDate(CUtility::GetEaster(2003), 2003, 4, 20);
-    ExpectDate(CUtility::GetEaster(2004), 2004, 4, 11);
-    ExpectDate(CUtility::GetEaster(2024), 2024, 3, 31);
-    ExpectDate(CUtility::GetEaster(1818), 1818, 3, 22); // earliest possible
-    ExpectDate(CUtility::GetEaster(1943), 1943, 4, 25); // latest possible
-    ExpectDate(CUtility::GetGoodFriday(2000), 2000, 4, 21);
-    ExpectDate(CUtility::GetGoodFriday(2024), 2024, 3, 29);
-    ExpectDate(CUtility::GetElectionDay(2004), 2004, 11, 2);
-    ExpectDate(CUtility::GetElectionDay(2005), 2005, 11, 8); // 1 November a Tuesday
-    ExpectDate(CUtility::GetElectionDay(2024), 2024, 11, 5);
+    ExpectMidnightOf(CUtility::GetEaster(2000), 2000, 4, 23);
+    ExpectMidnightOf(CUtility::GetEaster(2003), 2003, 4, 20);
+    ExpectMidnightOf(CUtility::GetEaster(2004), 2004, 4, 11);
+    ExpectMidnightOf(CUtility::GetEaster(2024), 2024, 3, 31);
+    ExpectMidnightOf(CUtility::GetEaster(1818), 1818, 3, 22); // earliest possible
+    ExpectMidnightOf(CUtility::GetEaster(1943), 1943, 4, 25); // latest possible
+    ExpectMidnightOf(CUtility::GetGoodFriday(2000), 2000, 4, 21);
+    ExpectMidnightOf(CUtility::GetGoodFriday(2024), 2024, 3, 29);
+    ExpectMidnightOf(CUtility::GetElectionDay(2004), 2004, 11, 2);
+    ExpectMidnightOf(CUtility::GetElectionDay(2005), 2005, 11, 8); // 1 November a Tuesday
+    ExpectMidnightOf(CUtility::GetElectionDay(2024), 2024, 11, 5);
 }
 
 TEST(HolidayDates, EasterAgreesWithASecondMethodFrom1583To4099) {
@@ -203,7 +194,7 @@ TEST(HolidayDates, YearsOutsideTheCalendarGiveInvalidDates) {
         EXPECT_EQ(CUtility::GetGoodFriday(year).GetStatus(), COleDateTime::invalid) << year;
         EXPECT_EQ(CUtility::GetElectionDay(year).GetStatus(), COleDateTime::invalid) << year;
     }
-    ExpectDate(CUtility::GetEaster(9999), 9999, 3, 28);
+    ExpectMidnightOf(CUtility::GetEaster(9999), 9999, 3, 28);
 }
 
 } // namespace
