@@ -104,8 +104,11 @@ std::unique_ptr<CNote> CHolidayNote::Clone() const {
 
 void CHolidayNote::CopyFrom(const CNote& src) {
     CRecurringNote::CopyFrom(src);
-    if (const auto* holiday = dynamic_cast<const CHolidayNote*>(&src))
+    // A holiday switched off in the file stays off in its copies.
+    if (const auto* holiday = dynamic_cast<const CHolidayNote*>(&src)) {
         m_nSpecial = holiday->m_nSpecial;
+        m_bActive = holiday->m_bActive;
+    }
 }
 
 COleDateTime CHolidayNote::GetNextOccurrence(const COleDateTime& from, BOOL fromStart) const {

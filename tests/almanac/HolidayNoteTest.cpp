@@ -112,7 +112,7 @@ TEST_F(HolidayNoteTest, FixedDatesNoYearHasAreNoHoliday) {
 }
 
 TEST_F(HolidayNoteTest, StaysOutOfTheDataFileAndCopiesWhole) {
-    auto easter = CHolidayNote::FromLine("EASTER`Easter Sunday`1");
+    auto easter = CHolidayNote::FromLine("EASTER`Easter Sunday`0");
     CArchive ar;
     easter->Serialize(ar);
     EXPECT_TRUE(ar.Buffer().empty());
@@ -122,6 +122,7 @@ TEST_F(HolidayNoteTest, StaysOutOfTheDataFileAndCopiesWhole) {
     ASSERT_NE(holiday, nullptr);
     EXPECT_EQ(holiday->m_nSpecial, 1);
     EXPECT_EQ(holiday->m_strTitle, "EASTER");
+    EXPECT_EQ(holiday->m_bActive, 0); // a holiday switched off stays off
     ExpectMidnightOf(NextAfter(*holiday, Day(2024, 1, 1)), 2024, 3, 31);
 }
 
