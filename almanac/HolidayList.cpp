@@ -9,22 +9,23 @@
 #include "zadad/Utility.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <memory>
 
 namespace {
 
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
-constexpr const char* kLineEnd = "\r\n";
 
 void ShowMessage(const std::string& text, const char* caption, CMessageBox::Icon icon) {
     CMessageBox::Current().Show(text, caption, icon, CMessageBox::kButtonsOk);
 }
 
-// One line as the program holds text: UTF-8, without the byte-order mark a
-// text editor may have put in front of the file. Lines that are not UTF-8
-// come from editors that write Windows-1252.
+// One line as the program holds text: UTF-8, without its line end and
+// without the byte-order mark a text editor may have put in front of the
+// file. Lines that are not UTF-8 come from editors that write Windows-1252.
 std::string ToProgramText(std::string line, bool firstLine) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
     if (firstLine && line.rfind(kByteOrderMark, 0) == 0) line.erase(0, 3);
     return textcodec::IsValidUtf8(line) ? line : textcodec::Windows1252ToUtf8(line);
 }
@@ -48,18 +49,6 @@ const char* Flag(BOOL value) {
     return value ? "1" : "0";
 }
 
-// The lines of one LF-ended piece of the file: a bare CR ends a line too, so
-// CR LF files and old CR-only files both split right.
-std::vector<std::string> SplitAtCarriageReturns(const std::string& piece) {
-    std::vector<std::string> lines;
-    std::string::size_type start = 0;
-    for (std::string::size_type end; (end = piece.find('\r', start)) != std::string::npos;
-         start = end + 1)
-        lines.push_back(piece.substr(start, end - start));
-    lines.push_back(piece.substr(start));
-    return lines;
-}
-
 void ReportHolidaysSkipped() {
     ShowMessage("Holiday.txt lists more holidays than the calendar can hold: only the first " +
                     Number(CNoteManager::kLastHolidayID) +
@@ -73,32 +62,65 @@ void CHolidayList::Attach(CCalendarData& data) {
     data.SetHolidayLoader([](CNoteManager& manager) { Load(manager); });
 }
 
-CHolidayList::AddResult CHolidayList::AddHoliday(CNoteManager& manager, const std::string& line) {
-    std::unique_ptr<CHolidayNote> holiday = CHolidayNote::FromLine(line);
+CHolidayList::AddResult CHolidayList::AddHoliday(CNoteManager& manager,
+                                                 std::unique_ptr<CHolidayNote> holiday) {
     if (!holiday) return AddResult::kNotHoliday;
     return manager.Add(std::move(holiday)) ? AddResult::kAdded : AddResult::kNoIDLeft;
 }
 
 int CHolidayList::AddLine(CNoteManager& manager, const std::string& line) {
-    return AddHoliday(manager, line) == AddResult::kAdded ? 1 : 0;
+    return AddHoliday(manager, CHolidayNote::FromLine(line)) == AddResult::kAdded ? 1 : 0;
 }
 
 void CHolidayList::Load(CNoteManager& manager) {
-    std::string path = kFileName;
-    if (!CUtility::FindFile(path)) return;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return;
+    std::string content;
+    const ReadResult result = ReadFile(content);
+    if (result == ReadResult::kMissing || result == ReadResult::kCannotOpen) return;
     bool first = true;
-    for (std::string piece; std::getline(in, piece);) {
-        for (const std::string& raw : SplitAtCarriageReturns(piece)) {
-            if (AddHoliday(manager, ToProgramText(raw, first)) == AddResult::kNoIDLeft) {
-                ReportHolidaysSkipped();
-                return;
-            }
-            first = false;
+    for (const std::string& line : SplitLines(content)) {
+        if (AddHoliday(manager, HolidayOf(line, first)) == AddResult::kNoIDLeft) {
+            ReportHolidaysSkipped();
+            return;
         }
+        first = false;
     }
-    if (in.bad()) ShowMessage("Data Read Error!", kCaptionProgram, CMessageBox::kIconStop);
+    if (result == ReadResult::kReadError)
+        ShowMessage("Data Read Error!", kCaptionProgram, CMessageBox::kIconStop);
+}
+
+CHolidayList::ReadResult CHolidayList::ReadFile(std::string& content) {
+    content.clear();
+    std::string path = kFileName;
+    if (!CUtility::FindFile(path)) return ReadResult::kMissing;
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return ReadResult::kCannotOpen;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ReadResult::kCannotOpen;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    return in.bad() ? ReadResult::kReadError : ReadResult::kRead;
+}
+
+std::vector<std::string> CHolidayList::SplitLines(const std::string& content) {
+    std::vector<std::string> lines;
+    std::string::size_type start = 0;
+    while (start < content.size()) {
+        std::string::size_type end = content.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            end = content.size();
+        } else {
+            // CR LF is one line end; a bare CR or LF ends a line too.
+            end += content.compare(end, 2, kLineEnd) == 0 ? 2 : 1;
+        }
+        lines.push_back(content.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+std::unique_ptr<CHolidayNote> CHolidayList::HolidayOf(const std::string& line, bool firstLine) {
+    return CHolidayNote::FromLine(ToProgramText(line, firstLine));
 }
 
 std::string CHolidayList::FormatLine(const CHolidayNote& holiday) {
@@ -113,11 +135,7 @@ std::string CHolidayList::FormatLine(const CHolidayNote& holiday) {
            Flag(holiday.m_bActive);
 }
 
-BOOL CHolidayList::Rewrite(const std::vector<const CHolidayNote*>& holidays) {
-    std::string content;
-    for (const CHolidayNote* holiday : holidays) {
-        if (holiday) content += FormatLine(*holiday) + kLineEnd;
-    }
+BOOL CHolidayList::Rewrite(const std::string& content) {
     std::string path = kFileName;
     CUtility::FindFile(path);
     return CSafeFile::Write(path, std::vector<std::uint8_t>(content.begin(), content.end())) ? 1

@@ -15,7 +15,7 @@ bool COptionValues::Commit(CCalendarData& data) const {
     m_note.ToData(data);
     bool written = true;
     if (m_bHolidayOpened && !m_holidays.Rewrite()) {
-        CMessageBox::Current().Show("Fail to save Holiday.txt", kCaptionProgram,
+        CMessageBox::Current().Show(m_holidays.FailureText(), kCaptionProgram,
                                     CMessageBox::kIconWarning, CMessageBox::kButtonsOk);
         written = false;
     }

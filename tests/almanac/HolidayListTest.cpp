@@ -169,42 +169,54 @@ TEST_F(HolidayListTest, AddLineReportsWhetherARecordWasAdded) {
     EXPECT_EQ(m_manager.GetCount(), 1u);
 }
 
-TEST_F(HolidayListTest, RewriteWritesEveryRecordWithCrLf) {
+TEST_F(HolidayListTest, FormatLineWritesWhatWasRead) {
     const std::string original = "YEAR`12`25`Christmas Day`Peace`1`0`1`1`1`1\r\n"
                                  "YEAR`11`1`Thanksgiving``1`1`5`4`11`1\r\n"
                                  "EASTER`Easter Sunday`1\r\n"
                                  "GOOD FRIDAY``0\r\n";
     WriteFile(original);
     CHolidayList::Load(m_manager);
-    ASSERT_EQ(CHolidayList::Rewrite(Holidays()), 1);
-    EXPECT_EQ(ReadFile(), original);
+    std::string formatted;
+    for (const CHolidayNote* holiday : Holidays())
+        formatted += CHolidayList::FormatLine(*holiday) + CHolidayList::kLineEnd;
+    EXPECT_EQ(formatted, original);
 }
 
-TEST_F(HolidayListTest, RewriteKeepsTheFileReadable) {
+TEST_F(HolidayListTest, FormatLineKeepsTheFileReadable) {
     auto odd = CHolidayNote::FromLine("YEAR`3`17`St Patrick`green`1`0`1`1`1`1");
     odd->m_nRepeatEvery = 3;                   // always written as 1
     odd->m_strText = "green `beer`\r\nparade"; // no way to hold these in the file
-    const auto easter = CHolidayNote::FromLine("EASTER``1");
-    ASSERT_EQ(CHolidayList::Rewrite({odd.get(), nullptr, easter.get()}), 1);
-    EXPECT_EQ(ReadFile(), "YEAR`3`17`St Patrick`green  beer   parade`1`0`1`1`1`1\r\nEASTER``1\r\n");
+    const std::string line = CHolidayList::FormatLine(*odd);
+    EXPECT_EQ(line, "YEAR`3`17`St Patrick`green  beer   parade`1`0`1`1`1`1");
+    ASSERT_EQ(CHolidayList::Rewrite(line + "\r\nEASTER``1\r\n"), 1);
     CHolidayList::Load(m_manager);
     EXPECT_EQ(LoadedTitles(), (Names{"St Patrick", "EASTER"}));
 }
 
 TEST_F(HolidayListTest, RewriteOfNothingLeavesAnEmptyFile) {
     WriteFile("EASTER``1\r\n");
-    ASSERT_EQ(CHolidayList::Rewrite({}), 1);
+    ASSERT_EQ(CHolidayList::Rewrite(""), 1);
     EXPECT_EQ(ReadFile(), "");
 }
 
-TEST_F(HolidayListTest, FailedRewriteReportsIt) {
+TEST_F(HolidayListTest, AFolderInThePlaceOfTheFileIsLeftAlone) {
     fs::create_directory(m_home.File("Holiday.txt"));
-    const auto easter = CHolidayNote::FromLine("EASTER``1");
-    EXPECT_EQ(CHolidayList::Rewrite({easter.get()}), 0);
+    EXPECT_EQ(CHolidayList::Rewrite("EASTER``1\r\n"), 0);
     EXPECT_TRUE(fs::is_directory(m_home.File("Holiday.txt")));
-    // A holiday "file" that is no file gives no holidays and no crash.
+    // A holiday "file" that cannot be opened gives no holidays and no message.
     CHolidayList::Load(m_manager);
     EXPECT_EQ(m_manager.GetCount(), 0u);
+    EXPECT_TRUE(m_box.m_shown.empty());
+}
+
+TEST_F(HolidayListTest, AReadErrorIsReported) {
+    // Reading the start of the process's own memory fails with an I/O error.
+    fs::create_symlink("/proc/self/mem", m_home.File("Holiday.txt"));
+    CHolidayList::Load(m_manager);
+    EXPECT_EQ(m_manager.GetCount(), 0u);
+    ASSERT_EQ(m_box.m_shown.size(), 1u);
+    EXPECT_EQ(m_box.m_shown[0].text, "Data Read Error!");
+    EXPECT_EQ(m_box.m_shown[0].icon, CMessageBox::kIconStop);
 }
 
 TEST_F(HolidayListTest, EveryLoadOfTheDataReadsTheFileAfresh) {

@@ -79,3 +79,17 @@ TEST_F(OptionValuesTest, OpenedPagesReplaceCategoriesLocationAndHolidays) {
     EXPECT_EQ(m_data.m_dLatDeg, -10.0);
     EXPECT_EQ(HolidayCount(), 2u); // the holiday file was rewritten before the reload
 }
+
+TEST_F(OptionValuesTest, AHolidayFileThatCannotBeReadIsLeftAloneWithOneMessage) {
+    const std::string file = m_home.File("Holiday.txt");
+    std::filesystem::remove(file);
+    std::filesystem::create_directories(file + "/inside");
+    m_values.m_bHolidayOpened = true;
+    m_values.m_holidays.Load();
+    m_values.m_holidays.Append(CHolidayRecords::MakeNew());
+    EXPECT_FALSE(m_values.Commit(m_data));
+    ASSERT_EQ(m_box.m_shown.size(), 1u);
+    EXPECT_EQ(m_box.m_shown[0].text, m_values.m_holidays.FailureText());
+    EXPECT_TRUE(std::filesystem::exists(file + "/inside"));
+    EXPECT_TRUE(std::filesystem::exists(m_home.File("Note.Dat"))); // the settings were saved
+}
