@@ -91,10 +91,9 @@ void CAlarmScheduler::Ring(CNote& note) {
 
 void CAlarmScheduler::UpdateCountdowns(const COleDateTime& now) {
     if (!m_pWindows) return;
-    for (const auto& entry : m_data.m_noteManager.Notes()) {
-        CNote& note = *entry.second;
-        if (note.m_bActive && !note.m_bHistory && note.m_pNoteWnd && note.m_bShowCountdown)
-            m_pWindows->UpdateCountdown(note, now);
+    for (CNote* note : m_pWindows->NotesWithWindows()) {
+        if (note->m_bActive && !note->m_bHistory && note->m_pNoteWnd && note->m_bShowCountdown)
+            m_pWindows->UpdateCountdown(*note, now);
     }
 }
 

@@ -39,7 +39,8 @@ public:
     // Rings every note whose alarm time lies strictly before now. Waits while
     // a note editor or the options sheet is open.
     void CheckAlarms(const COleDateTime& now);
-    // The countdown lines of the notes on the desktop that show one.
+    // The countdown lines of the notes on the desktop that show one; only
+    // the notes with a window are looked at.
     void UpdateCountdowns(const COleDateTime& now);
 
     // "OK" with "Remind me again after" ticked: rings again after the given
