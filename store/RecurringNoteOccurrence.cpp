@@ -34,10 +34,6 @@ COleDateTime RoundedToSecond(const COleDateTime& dt) {
     return COleDateTime(f.year, f.month, f.day, f.hour, f.minute, f.second);
 }
 
-int DaysInMonth(int year, int month) {
-    return CUtility::GetLastDayOfMonth(year, month).GetDay();
-}
-
 // Minutes, hours, days, weeks: the first boundary after the P whole periods
 // that k (elapsed minutes divided by N) holds, counted from the anchor.
 COleDateTime NextPeriodBoundary(const COleDateTime& anchor, int unit, int every, std::int64_t k) {
