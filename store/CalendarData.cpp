@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr const char* kDataFileName = "Note.Dat";
-constexpr const char* kBackupFileName = "Note.bak";
-
 const char* const kDefaultCategories[] = {"All", "Payment", "Appointment", "Birthday",
                                           "Anniversary"};
 

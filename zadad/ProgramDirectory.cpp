@@ -38,10 +38,15 @@ bool IsPortable(const std::string& executableDir) {
 }
 
 // Where the program directory lies, before it is created and given its slash.
-std::string Choose(const std::string& executableDir) {
-    if (std::string home = EnvOrEmpty("ORRINDALE_HOME"); !home.empty()) return home;
-    if (IsPortable(executableDir)) return executableDir;
-    return UserDataDirectory();
+struct Choice {
+    std::string dir;
+    bool isUserData = false;
+};
+
+Choice Choose(const std::string& executableDir) {
+    if (std::string home = EnvOrEmpty("ORRINDALE_HOME"); !home.empty()) return {home, false};
+    if (IsPortable(executableDir)) return {executableDir, false};
+    return {UserDataDirectory(), true};
 }
 
 std::string WithOneTrailingSlash(std::string dir) {
@@ -62,10 +67,45 @@ bool Exists(const fs::path& path) {
     return fs::exists(path, ec);
 }
 
+// Copies through a temporary name, so that a copy cut short never stands
+// under the real name, where it would be read as damaged notes.
+bool CopyWithoutReplacing(const fs::path& from, const fs::path& to) {
+    fs::path partial = to;
+    partial += ".copying";
+    std::error_code ec;
+    if (!fs::copy_file(from, partial, fs::copy_options::overwrite_existing, ec)) {
+        fs::remove(partial, ec);
+        return false;
+    }
+    if (Exists(to)) {
+        fs::remove(partial, ec);
+        return false;
+    }
+    fs::rename(partial, to, ec);
+    return !ec;
+}
+
 } // namespace
 
 std::string programdirectory_detail::ProgramDirectoryFor(const std::string& executableDir) {
-    return Created(Choose(executableDir));
+    return Created(Choose(executableDir).dir);
+}
+
+int programdirectory_detail::AdoptEarlierFiles(const std::vector<std::string>& names,
+                                               const std::string& executableDir) {
+    const Choice choice = Choose(executableDir);
+    if (!choice.isUserData || executableDir.empty() || !Exists(executableDir)) return 0;
+    const fs::path target = Created(choice.dir);
+    std::error_code ec;
+    if (fs::equivalent(executableDir, target, ec)) return 0;
+    int copied = 0;
+    for (const std::string& name : names) {
+        const fs::path earlier = fs::path(executableDir) / name;
+        if (fs::is_regular_file(earlier, ec) && !Exists(target / name) &&
+            CopyWithoutReplacing(earlier, target / name))
+            ++copied;
+    }
+    return copied;
 }
 
 std::string CProgramDirectory::GetExecutableDirectory() {
@@ -81,4 +121,8 @@ std::string CProgramDirectory::GetAppPath() {
 int CProgramDirectory::FindFile(std::string& name) {
     if (name.empty() || name.front() != '/') name = GetAppPath() + name;
     return Exists(name) ? 1 : 0;
+}
+
+int CProgramDirectory::AdoptEarlierFiles(const std::vector<std::string>& names) {
+    return programdirectory_detail::AdoptEarlierFiles(names, GetExecutableDirectory());
 }

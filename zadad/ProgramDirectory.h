@@ -6,11 +6,14 @@
 // folder by accident: a clean rebuild would delete every note.
 
 #include <string>
+#include <vector>
 
 namespace programdirectory_detail {
 // The program directory for a program whose executable lies in executableDir,
 // created on demand, ending in exactly one '/'.
 std::string ProgramDirectoryFor(const std::string& executableDir);
+// CProgramDirectory::AdoptEarlierFiles for an executable in executableDir.
+int AdoptEarlierFiles(const std::vector<std::string>& names, const std::string& executableDir);
 } // namespace programdirectory_detail
 
 class CProgramDirectory {
@@ -26,4 +29,10 @@ public:
     // The directory of the running executable without a trailing '/'; empty
     // when it cannot be told.
     static std::string GetExecutableDirectory();
+
+    // Earlier builds kept their files beside the executable. Each named file
+    // found there is copied (never moved) into the user's data directory when
+    // that is the program directory and has no file of that name yet; an
+    // existing file is never replaced. Returns how many were copied.
+    static int AdoptEarlierFiles(const std::vector<std::string>& names);
 };

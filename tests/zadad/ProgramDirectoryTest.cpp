@@ -1,4 +1,5 @@
-// Where the program keeps its files.
+// Where the program keeps its files, and how the files an earlier build kept
+// beside the executable come along.
 #include "tests/support/ScopedEnv.h"
 #include "zadad/Utility.h"
 
@@ -8,13 +9,18 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using programdirectory_detail::AdoptEarlierFiles;
 using programdirectory_detail::ProgramDirectoryFor;
+
+const std::vector<std::string> kDataFiles = {"Note.Dat", "Note.bak", "Holiday.txt"};
 
 // A scratch tree: an executable's directory bin/, a user data base share/,
 // ORRINDALE_HOME unset and XDG_DATA_HOME pointing at share/.
@@ -34,6 +40,10 @@ protected:
 
     static void Write(const fs::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
+    }
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     QTemporaryDir m_root;
@@ -92,6 +102,40 @@ TEST_F(ProgramDirectoryTest, FindFilePrefixesTheProgramDirectoryWhetherOrNotTheF
     // A full path is not prefixed a second time.
     EXPECT_NE(CUtility::FindFile(again), 0);
     EXPECT_EQ(again, name);
+}
+
+TEST_F(ProgramDirectoryTest, EarlierFilesBesideTheExecutableAreCopiedOnce) {
+    Write(fs::path(ExeDir()) / "Note.Dat", "earlier notes");
+    Write(fs::path(ExeDir()) / "Holiday.txt", "earlier holidays");
+    EXPECT_EQ(AdoptEarlierFiles(kDataFiles, ExeDir()), 2);
+    EXPECT_EQ(Read(UserData() + "Note.Dat"), "earlier notes");
+    EXPECT_EQ(Read(UserData() + "Holiday.txt"), "earlier holidays");
+    EXPECT_FALSE(fs::exists(UserData() + "Note.bak"));
+    // Copied, not moved: the earlier build still finds its own files.
+    EXPECT_EQ(Read(fs::path(ExeDir()) / "Note.Dat"), "earlier notes");
+    EXPECT_EQ(std::distance(fs::directory_iterator(UserData()), fs::directory_iterator()), 2);
+
+    // Later starts find the notes in place and leave them alone.
+    Write(UserData() + "Note.Dat", "notes kept since");
+    EXPECT_EQ(AdoptEarlierFiles(kDataFiles, ExeDir()), 0);
+    EXPECT_EQ(Read(UserData() + "Note.Dat"), "notes kept since");
+}
+
+TEST_F(ProgramDirectoryTest, NothingIsCopiedWhereTheProgramDirectoryIsChosenOnPurpose) {
+    Write(fs::path(ExeDir()) / "Note.Dat", "earlier notes");
+    const std::string home = (Root() / "home").string();
+    const struct {
+        const char* name;
+        const char* variable;
+        bool portable;
+    } cases[] = {{"variable", home.c_str(), false}, {"portable", nullptr, true}};
+    for (const auto& c : cases) {
+        CScopedEnv variable("ORRINDALE_HOME", c.variable);
+        SetPortable(c.portable);
+        EXPECT_EQ(AdoptEarlierFiles(kDataFiles, ExeDir()), 0) << c.name;
+        EXPECT_FALSE(fs::exists(home + "/Note.Dat")) << c.name;
+    }
+    EXPECT_FALSE(fs::exists(UserData() + "Note.Dat"));
 }
 
 } // namespace
