@@ -1,6 +1,7 @@
 #include "reminders/AlarmScheduler.h"
 
 #include "reminders/NoteWindows.h"
+#include "reminders/SnoozeInput.h"
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
@@ -102,12 +103,13 @@ COneTimeNote* CAlarmScheduler::TimedNote(WORD id) const {
 }
 
 bool CAlarmScheduler::Snooze(WORD id, int hours, int minutes) {
-    if (hours < 0 || hours > kMaxSnoozeHours || minutes < 0 || minutes > kMaxSnoozeMinutes)
+    if (hours < 0 || hours > CSnoozeInput::kMaxHours || minutes < 0 ||
+        minutes > CSnoozeInput::kMaxMinutes)
         return false;
     COneTimeNote* note = TimedNote(id);
     if (!note) return false;
     const COleDateTime now = COleDateTime::GetCurrentTime();
-    note->m_dtAlarm = now + CUtility::OneMinute * (hours * 60 + minutes);
+    note->m_dtAlarm = now + CUtility::OneMinute * CSnoozeInput::TotalMinutes(hours, minutes);
     // A one-time note moves with its reminder; a recurring one keeps its
     // occurrence, only the reminder comes again.
     if (note->m_nType == kNoteOneTime) note->m_dtStart = note->m_dtAlarm;

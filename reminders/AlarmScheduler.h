@@ -18,8 +18,6 @@ class CRecurringNote;
 
 class CAlarmScheduler {
 public:
-    static constexpr int kMaxSnoozeHours = 24;
-    static constexpr int kMaxSnoozeMinutes = 59;
     // A long absence can leave thousands of reminders overdue. Opening a
     // window for each at once would freeze the program for minutes and eat
     // gigabytes, so they come a few per tick, and no more ring together than
