@@ -104,8 +104,7 @@ std::unique_ptr<CNote> CHolidayNote::Clone() const {
 
 void CHolidayNote::CopyFrom(const CNote& src) {
     CRecurringNote::CopyFrom(src);
-    if (const auto* holiday = dynamic_cast<const CHolidayNote*>(&src))
-        m_nSpecial = holiday->m_nSpecial;
+    if (const CHolidayNote* holiday = AsHoliday(src)) m_nSpecial = holiday->m_nSpecial;
 }
 
 COleDateTime CHolidayNote::GetNextOccurrence(const COleDateTime& from, BOOL fromStart) const {

@@ -27,7 +27,7 @@ void CHolidayRecords::Load() {
     CNoteManager scratch;
     CHolidayList::Load(scratch);
     for (const auto& [id, note] : scratch.Notes()) {
-        if (const auto* holiday = dynamic_cast<const CHolidayNote*>(note.get()))
+        if (const CHolidayNote* holiday = AsHoliday(*note))
             m_records.push_back(std::make_unique<CHolidayNote>(*holiday));
     }
     m_bLoaded = true;

@@ -3,8 +3,8 @@
 #include "reminders/NoteWindows.h"
 #include "reminders/SnoozeInput.h"
 #include "store/CalendarData.h"
+#include "store/NoteCasts.h"
 #include "store/ProgramFlags.h"
-#include "store/RecurringNote.h"
 #include "zadad/Utility.h"
 
 #include <algorithm>
@@ -17,9 +17,10 @@ bool IsArmed(const CNote& note) {
     return note.m_bRemind && !note.m_bAlarmActive && !note.m_bHistory && note.m_bActive;
 }
 
+// The notes that can ring: one-time and recurring ones, never a holiday.
 COneTimeNote* AsTimed(CNote* note) {
-    if (!note || (note->m_nType != kNoteOneTime && note->m_nType != kNoteRecurring)) return nullptr;
-    return dynamic_cast<COneTimeNote*>(note);
+    if (!note || note->m_nType == kNoteHoliday) return nullptr;
+    return AsOneTime(*note);
 }
 
 COleDateTime StartOfDay(COleDateTime t) {
@@ -124,7 +125,7 @@ void CAlarmScheduler::Acknowledge(WORD id) {
         EndAlarm(*note, note->m_dtOccurrence, true, true);
         return;
     }
-    if (auto* recurring = dynamic_cast<CRecurringNote*>(note)) AcknowledgeRecurring(*recurring);
+    if (CRecurringNote* recurring = AsRecurring(*note)) AcknowledgeRecurring(*recurring);
 }
 
 void CAlarmScheduler::AcknowledgeRecurring(CRecurringNote& note) {
