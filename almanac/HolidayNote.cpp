@@ -105,7 +105,7 @@ std::unique_ptr<CNote> CHolidayNote::Clone() const {
 void CHolidayNote::CopyFrom(const CNote& src) {
     CRecurringNote::CopyFrom(src);
     // A holiday switched off in the file stays off in its copies.
-    if (const auto* holiday = dynamic_cast<const CHolidayNote*>(&src)) {
+    if (const CHolidayNote* holiday = AsHoliday(src)) {
         m_nSpecial = holiday->m_nSpecial;
         m_bActive = holiday->m_bActive;
     }

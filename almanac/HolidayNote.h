@@ -46,3 +46,9 @@ private:
                             const COleDateTime& start, BOOL active);
     COleDateTime NextRuleDate(const COleDateTime& from) const;
 };
+
+// The holiday fields of a note whose kind code says it is a holiday.
+inline const CHolidayNote* AsHoliday(const CNote& note) {
+    if (note.m_nType != kNoteHoliday) return nullptr;
+    return dynamic_cast<const CHolidayNote*>(&note);
+}

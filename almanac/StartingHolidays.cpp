@@ -9,11 +9,9 @@
 namespace fs = std::filesystem;
 
 std::string CStartingHolidays::DeliveredFile() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::string();
-    return (exe.parent_path().parent_path() / "share" / "orrindale" / CHolidayList::kFileName)
-        .string();
+    const std::string bin = CUtility::GetExecutableDirectory();
+    if (bin.empty()) return std::string();
+    return (fs::path(bin).parent_path() / "share" / "orrindale" / CHolidayList::kFileName).string();
 }
 
 BOOL CStartingHolidays::Provide() {

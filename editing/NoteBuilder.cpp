@@ -1,7 +1,7 @@
 #include "editing/NoteBuilder.h"
 
 #include "editing/NoteEditRules.h"
-#include "store/RecurringNote.h"
+#include "store/NoteCasts.h"
 #include "zadad/Utility.h"
 
 namespace {
@@ -49,7 +49,7 @@ std::unique_ptr<CNote> CNoteBuilder::Build(const CNoteEditFields& f) {
         return note;
     }
     note->m_dtEnd = DateOnly(f.m_dtEndDate);
-    if (const auto* recurring = dynamic_cast<const CRecurringNote*>(note.get()))
+    if (const CRecurringNote* recurring = AsRecurring(*note))
         if (note->m_dtEnd < recurring->m_dtAlarm) return nullptr;
     return note;
 }

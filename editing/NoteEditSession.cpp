@@ -4,8 +4,8 @@
 #include "editing/NoteEditRules.h"
 #include "store/CalendarData.h"
 #include "store/MessageBox.h"
+#include "store/NoteCasts.h"
 #include "store/ProgramFlags.h"
-#include "store/RecurringNote.h"
 
 bool CNoteEditSession::CanEdit(const CNote& note) {
     return !note.m_bEditing && note.m_nType != kNoteHoliday && !note.m_bAlarmActive;
@@ -42,7 +42,7 @@ CNoteEditSession::Outcome CNoteEditSession::Commit(const CNoteEditFields& f,
         return kDone;
     }
     if (m_nMode == kEditHoliday) {
-        if (auto* holiday = dynamic_cast<CRecurringNote*>(m_pNote))
+        if (CRecurringNote* holiday = m_pNote ? AsRecurring(*m_pNote) : nullptr)
             CNoteBuilder::ApplyToHoliday(f, *holiday);
         return kDone;
     }

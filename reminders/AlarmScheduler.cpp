@@ -1,9 +1,10 @@
 #include "reminders/AlarmScheduler.h"
 
 #include "reminders/NoteWindows.h"
+#include "reminders/SnoozeInput.h"
 #include "store/CalendarData.h"
+#include "store/NoteCasts.h"
 #include "store/ProgramFlags.h"
-#include "store/RecurringNote.h"
 #include "zadad/Utility.h"
 
 #include <algorithm>
@@ -16,9 +17,10 @@ bool IsArmed(const CNote& note) {
     return note.m_bRemind && !note.m_bAlarmActive && !note.m_bHistory && note.m_bActive;
 }
 
+// The notes that can ring: one-time and recurring ones, never a holiday.
 COneTimeNote* AsTimed(CNote* note) {
-    if (!note || (note->m_nType != kNoteOneTime && note->m_nType != kNoteRecurring)) return nullptr;
-    return dynamic_cast<COneTimeNote*>(note);
+    if (!note || note->m_nType == kNoteHoliday) return nullptr;
+    return AsOneTime(*note);
 }
 
 COleDateTime StartOfDay(COleDateTime t) {
@@ -91,10 +93,9 @@ void CAlarmScheduler::Ring(CNote& note) {
 
 void CAlarmScheduler::UpdateCountdowns(const COleDateTime& now) {
     if (!m_pWindows) return;
-    for (const auto& entry : m_data.m_noteManager.Notes()) {
-        CNote& note = *entry.second;
-        if (note.m_bActive && !note.m_bHistory && note.m_pNoteWnd && note.m_bShowCountdown)
-            m_pWindows->UpdateCountdown(note, now);
+    for (CNote* note : m_pWindows->NotesWithWindows()) {
+        if (note->m_bActive && !note->m_bHistory && note->m_pNoteWnd && note->m_bShowCountdown)
+            m_pWindows->UpdateCountdown(*note, now);
     }
 }
 
@@ -103,12 +104,13 @@ COneTimeNote* CAlarmScheduler::TimedNote(WORD id) const {
 }
 
 bool CAlarmScheduler::Snooze(WORD id, int hours, int minutes) {
-    if (hours < 0 || hours > kMaxSnoozeHours || minutes < 0 || minutes > kMaxSnoozeMinutes)
+    if (hours < 0 || hours > CSnoozeInput::kMaxHours || minutes < 0 ||
+        minutes > CSnoozeInput::kMaxMinutes)
         return false;
     COneTimeNote* note = TimedNote(id);
     if (!note) return false;
     const COleDateTime now = COleDateTime::GetCurrentTime();
-    note->m_dtAlarm = now + CUtility::OneMinute * (hours * 60 + minutes);
+    note->m_dtAlarm = now + CUtility::OneMinute * CSnoozeInput::TotalMinutes(hours, minutes);
     // A one-time note moves with its reminder; a recurring one keeps its
     // occurrence, only the reminder comes again.
     if (note->m_nType == kNoteOneTime) note->m_dtStart = note->m_dtAlarm;
@@ -123,7 +125,7 @@ void CAlarmScheduler::Acknowledge(WORD id) {
         EndAlarm(*note, note->m_dtOccurrence, true, true);
         return;
     }
-    if (auto* recurring = dynamic_cast<CRecurringNote*>(note)) AcknowledgeRecurring(*recurring);
+    if (CRecurringNote* recurring = AsRecurring(*note)) AcknowledgeRecurring(*recurring);
 }
 
 void CAlarmScheduler::AcknowledgeRecurring(CRecurringNote& note) {

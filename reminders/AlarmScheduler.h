@@ -18,8 +18,6 @@ class CRecurringNote;
 
 class CAlarmScheduler {
 public:
-    static constexpr int kMaxSnoozeHours = 24;
-    static constexpr int kMaxSnoozeMinutes = 59;
     // A long absence can leave thousands of reminders overdue. Opening a
     // window for each at once would freeze the program for minutes and eat
     // gigabytes, so they come a few per tick, and no more ring together than
@@ -39,7 +37,8 @@ public:
     // Rings every note whose alarm time lies strictly before now. Waits while
     // a note editor or the options sheet is open.
     void CheckAlarms(const COleDateTime& now);
-    // The countdown lines of the notes on the desktop that show one.
+    // The countdown lines of the notes on the desktop that show one; only
+    // the notes with a window are looked at.
     void UpdateCountdowns(const COleDateTime& now);
 
     // "OK" with "Remind me again after" ticked: rings again after the given

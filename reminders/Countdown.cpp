@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kStringExpired = 126;
-constexpr int kStringHistory = 32783;
 constexpr long long kSecondsPerDay = 86400;
 // Far beyond any date a note can hold; keeps every count inside its integer.
 constexpr double kMaxSpanDays = 1e7;
@@ -38,7 +36,7 @@ std::string CCountdown::GetText(const CNote& note, const COleDateTime& now) {
 }
 
 std::string CCountdown::FormatHistory(const COleDateTime& acknowledged) {
-    std::string text = LoadString(kStringHistory) + "  ";
+    std::string text = LoadString(IDS_HISTORY) + "  ";
     if (acknowledged.GetStatus() != COleDateTime::valid) return text;
     text += acknowledged.Format("%x");
     // The time only when there is one: a date at midnight reads as the date.
@@ -57,7 +55,7 @@ std::string CCountdown::FormatSpan(double spanDays, int parts) {
     // little error; rounding gives back the whole seconds between them, so
     // the occurrence itself reads 00:00:00 and one second after it is past.
     long long seconds = std::llround(span * kSecondsPerDay);
-    if (seconds < 0) return LoadString(kStringExpired);
+    if (seconds < 0) return LoadString(IDS_EXPIRED);
 
     // With hours, minutes and seconds all asked for, the clock part reads
     // " hh:mm:ss"; otherwise every part is spelt out.

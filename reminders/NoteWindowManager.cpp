@@ -19,8 +19,8 @@ void CNoteWindowManager::ShowAlarm(CNote& note) {
     const bool existed = window != nullptr;
     if (!window) {
         if (note.m_pNoteWnd) return; // a window of another kind holds the note
-        window = new CNoteWnd(*this, CNoteWnd::kAlarmMode, note, CNotePlacement::kNoPosition,
-                              CNotePlacement::kNoPosition);
+        window = Track(new CNoteWnd(*this, CNoteWnd::kAlarmMode, note, CNotePlacement::kNoPosition,
+                                    CNotePlacement::kNoPosition));
     }
     // A window busy with its own "OK" or "Delete" is not restarted.
     if (window->IsBusy()) return;
@@ -29,6 +29,25 @@ void CNoteWindowManager::ShowAlarm(CNote& note) {
 
 void CNoteWindowManager::UpdateCountdown(CNote& note, const COleDateTime& now) {
     if (CNoteWnd* window = WindowOf(note)) window->UpdateCountdown(now);
+}
+
+std::vector<CNote*> CNoteWindowManager::NotesWithWindows() {
+    std::erase_if(m_windows, [](const QPointer<CNoteWnd>& window) { return window.isNull(); });
+    std::vector<CNote*> notes;
+    notes.reserve(m_windows.size());
+    for (CNoteWnd* window : m_windows) {
+        // While the window runs the editor its note may be replaced under it;
+        // the window looks it up again when the editor closes.
+        if (window->IsEditingNote()) continue;
+        CNote* note = window->Note();
+        if (note && note->m_pNoteWnd == window) notes.push_back(note);
+    }
+    return notes;
+}
+
+CNoteWnd* CNoteWindowManager::Track(CNoteWnd* window) {
+    m_windows.emplace_back(window);
+    return window;
 }
 
 void CNoteWindowManager::ShowOnDesktop(CNote& note) {
@@ -42,7 +61,7 @@ void CNoteWindowManager::ShowOnDesktop(CNote& note, int x, int y) {
     }
     if (note.m_pNoteWnd) return;
     note.m_bAlarmActive = 0;
-    new CNoteWnd(*this, CNoteWnd::kDesktopMode, note, x, y);
+    Track(new CNoteWnd(*this, CNoteWnd::kDesktopMode, note, x, y));
     NotesChanged();
 }
 

@@ -6,6 +6,7 @@
 
 #include "reminders/NoteWindows.h"
 
+#include <QPointer>
 #include <QRect>
 
 #include <functional>
@@ -26,6 +27,7 @@ public:
 
     void ShowAlarm(CNote& note) override;
     void UpdateCountdown(CNote& note, const COleDateTime& now) override;
+    std::vector<CNote*> NotesWithWindows() override;
     // At the note's saved place.
     void ShowOnDesktop(CNote& note) override;
     // Centred on x, just below y (-1, -1: the saved place).
@@ -55,8 +57,14 @@ public:
     static QRect DesktopRect();
 
 private:
+    // A window just opened, from now on among the manager's.
+    CNoteWnd* Track(CNoteWnd* window);
+
     CCalendarData& m_data;
     CAlarmScheduler& m_scheduler;
     std::function<void()> m_onChanged;
     PropertiesRunner m_runProperties;
+    // The windows opened so far; a window that deleted itself reads null and
+    // is dropped on the next look.
+    std::vector<QPointer<CNoteWnd>> m_windows;
 };

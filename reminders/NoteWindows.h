@@ -5,6 +5,8 @@
 
 #include "zadad/OleDateTime.h"
 
+#include <vector>
+
 class CNote;
 
 class CNoteWindows {
@@ -15,6 +17,9 @@ public:
     virtual void ShowAlarm(CNote& note) = 0;
     // Rewrites the countdown line of the note's window for the time now.
     virtual void UpdateCountdown(CNote& note, const COleDateTime& now) = 0;
+    // The notes that have a window now: a handful, however many notes there
+    // are, so the one-second tick need not look at the others.
+    virtual std::vector<CNote*> NotesWithWindows() = 0;
     // Puts the note on the desktop at its saved place.
     virtual void ShowOnDesktop(CNote& note) = 0;
 };

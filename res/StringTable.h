@@ -11,5 +11,10 @@ inline constexpr int IDS_SUNDAY_LETTER = 61218;
 inline constexpr int IDS_JANUARY = 61225; // "January" ... "December"
 inline constexpr int IDS_FIRST = 61237;   // "1st" ... "4th", "Last"
 
+// Texts that more than one part of the program shows.
+inline constexpr int IDS_EXPIRED = 126;   // "Expired"
+inline constexpr int IDS_HISTORY = 32783; // "History"
+inline constexpr int IDS_VERSION = 61247; // "1.50", the program's version
+
 // The text with this number, or an empty string when there is none.
 std::string LoadString(int id);

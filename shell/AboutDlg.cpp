@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int kStringAbout = 32803;
-constexpr int kStringVersion = 61247;
 constexpr int kIconSize = 48;
 } // namespace
 
@@ -42,5 +41,5 @@ QString CAboutDlg::NameText() {
 }
 
 QString CAboutDlg::VersionText() {
-    return QStringLiteral("Version %1").arg(QString::fromStdString(LoadString(kStringVersion)));
+    return QStringLiteral("Version %1").arg(QString::fromStdString(LoadString(IDS_VERSION)));
 }

@@ -4,6 +4,7 @@
 #include "reminders/NoteWindowManager.h"
 #include "reminders/QtAudioBackEnd.h"
 #include "res/Resources.h"
+#include "res/StringTable.h"
 #include "shell/SignalWatcher.h"
 #include "shell/SingleInstance.h"
 #include "shell/SleepWatcher.h"
@@ -15,7 +16,7 @@
 
 CCalendarApp::CCalendarApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("orrindale"));
-    setApplicationVersion(QStringLiteral("1.50"));
+    setApplicationVersion(QString::fromStdString(LoadString(IDS_VERSION)));
     // The program lives in the tray: closing its last window (a note, the
     // editor, a message box) must not end it.
     setQuitOnLastWindowClosed(false);

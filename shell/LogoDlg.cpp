@@ -9,7 +9,6 @@
 #include <QTimerEvent>
 
 namespace {
-constexpr int kStringVersion = 61247;
 constexpr int kVersionFromBottom = 48;
 } // namespace
 
@@ -22,7 +21,7 @@ CLogoDlg::CLogoDlg(QWidget* parent)
 }
 
 QString CLogoDlg::VersionText() {
-    return QStringLiteral("Version") + QString::fromStdString(LoadString(kStringVersion));
+    return QStringLiteral("Version") + QString::fromStdString(LoadString(IDS_VERSION));
 }
 
 QPoint CLogoDlg::VersionPosition() const {

@@ -67,6 +67,9 @@ bool CTrayWnd::Create(const CCommandLine& commandLine) {
     m_nState = kTrayStarting;
     m_icon->WaitUntilDrawn(kIconDrawnWaitMs);
     CStartupLog::Mark("drawn");
+    // Notes that an earlier build kept beside the executable come along.
+    CUtility::AdoptEarlierFiles(
+        {CCalendarData::kDataFileName, CCalendarData::kBackupFileName, CHolidayList::kFileName});
     CStartingHolidays::Provide();
     m_data.Load();
     m_bLoaded = true;

@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr const char* kDataFileName = "Note.Dat";
-constexpr const char* kBackupFileName = "Note.bak";
-
 const char* const kDefaultCategories[] = {"All", "Payment", "Appointment", "Birthday",
                                           "Anniversary"};
 
@@ -38,7 +35,7 @@ CCalendarData::CCalendarData() {
 
 float CCalendarData::GetProgramVersion() {
     // Parsed without the locale: a decimal comma must not turn 1.50 into 1.
-    const std::string text = LoadString(61247);
+    const std::string text = LoadString(IDS_VERSION);
     double version = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), version);
     return static_cast<float>(version);

@@ -16,6 +16,9 @@ class CCalendarData {
 public:
     // Fills the freshly emptied note manager with the holidays.
     using HolidayLoader = std::function<void(CNoteManager&)>;
+    // The data file and its daily copy, in the program directory.
+    static constexpr const char* kDataFileName = "Note.Dat";
+    static constexpr const char* kBackupFileName = "Note.bak";
 
     CCalendarData();
     CCalendarData(const CCalendarData&) = delete;

@@ -9,8 +9,6 @@
 #include <cstdio>
 
 namespace {
-constexpr int kStringExpired = 126;
-constexpr int kStringHistory = 32783;
 constexpr double kMaxDaysLeft = 1e9;
 
 std::string FormatCount(const char* format, long long count) {
@@ -95,8 +93,8 @@ int CNote::GetIconIndex() const {
 }
 
 std::string CNote::GetTimeLeftText(double daysLeft) const {
-    if (m_bHistory) return LoadString(kStringHistory);
-    if (std::isnan(daysLeft)) return LoadString(kStringExpired);
+    if (m_bHistory) return LoadString(IDS_HISTORY);
+    if (std::isnan(daysLeft)) return LoadString(IDS_EXPIRED);
     // Far beyond any date the program can hold; keeps the counts inside an integer.
     daysLeft = std::clamp(daysLeft, -kMaxDaysLeft, kMaxDaysLeft);
     // Truncated toward zero as whole counts; the half second keeps an exact
@@ -105,7 +103,7 @@ std::string CNote::GetTimeLeftText(double daysLeft) const {
     const double h = std::trunc(daysLeft * 24 + kHalfSecondInDays);
     const double m = std::trunc(daysLeft * 1440 + kHalfSecondInDays);
     if (d >= 31) return FormatCount("%lld days", static_cast<long long>(d));
-    if (d < 0 || h < 0 || m < 0) return LoadString(kStringExpired);
+    if (d < 0 || h < 0 || m < 0) return LoadString(IDS_EXPIRED);
     if (d > 0) return FormatCount(d == 1 ? "%lld day" : "%lld days", static_cast<long long>(d));
     if (h < 1) return FormatCount(m == 1 ? "%lld min" : "%lld mins", static_cast<long long>(m));
     return FormatCount(h == 1 ? "%lld hr" : "%lld hrs", static_cast<long long>(h));

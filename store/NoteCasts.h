@@ -5,6 +5,9 @@
 
 #include "store/RecurringNote.h"
 
+#include <utility>
+
+// One-time, recurring and holiday notes: the ones with an occurrence.
 inline const COneTimeNote* AsOneTime(const CNote& note) {
     if (note.m_nType != kNoteOneTime && note.m_nType != kNoteRecurring &&
         note.m_nType != kNoteHoliday)
@@ -12,7 +15,16 @@ inline const COneTimeNote* AsOneTime(const CNote& note) {
     return dynamic_cast<const COneTimeNote*>(&note);
 }
 
+// Recurring and holiday notes: the ones with a repetition rule.
 inline const CRecurringNote* AsRecurring(const CNote& note) {
     if (note.m_nType != kNoteRecurring && note.m_nType != kNoteHoliday) return nullptr;
     return dynamic_cast<const CRecurringNote*>(&note);
+}
+
+inline COneTimeNote* AsOneTime(CNote& note) {
+    return const_cast<COneTimeNote*>(AsOneTime(std::as_const(note)));
+}
+
+inline CRecurringNote* AsRecurring(CNote& note) {
+    return const_cast<CRecurringNote*>(AsRecurring(std::as_const(note)));
 }

@@ -1,5 +1,7 @@
 #include "store/OneTimeNote.h"
 
+#include "store/NoteCasts.h"
+
 #include "store/ProgramFlags.h"
 
 COneTimeNote::COneTimeNote() {
@@ -32,7 +34,7 @@ std::unique_ptr<CNote> COneTimeNote::Clone() const {
 void COneTimeNote::CopyFrom(const CNote& src) {
     CNote::CopyFrom(src);
     // Only a note with a reminder has alarm fields to take over.
-    if (const auto* oneTime = dynamic_cast<const COneTimeNote*>(&src)) {
+    if (const COneTimeNote* oneTime = AsOneTime(src)) {
         m_dtAlarm = oneTime->m_dtAlarm;
         m_nRemindDays = oneTime->m_nRemindDays;
         m_dtOccurrence = oneTime->m_dtOccurrence;

@@ -1,5 +1,6 @@
 #include "store/RecurringNote.h"
 
+#include "store/NoteCasts.h"
 #include "zadad/Utility.h"
 
 #include <cstdio>
@@ -53,7 +54,7 @@ std::unique_ptr<CNote> CRecurringNote::Clone() const {
 
 void CRecurringNote::CopyFrom(const CNote& src) {
     COneTimeNote::CopyFrom(src);
-    if (const auto* recurring = dynamic_cast<const CRecurringNote*>(&src)) {
+    if (const CRecurringNote* recurring = AsRecurring(src)) {
         m_nRepeatUnit = recurring->m_nRepeatUnit;
         m_dtLastOccurrence = recurring->m_dtLastOccurrence;
         m_nRepeatEvery = recurring->m_nRepeatEvery;

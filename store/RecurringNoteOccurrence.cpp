@@ -34,10 +34,6 @@ COleDateTime RoundedToSecond(const COleDateTime& dt) {
     return COleDateTime(f.year, f.month, f.day, f.hour, f.minute, f.second);
 }
 
-int DaysInMonth(int year, int month) {
-    return CUtility::GetLastDayOfMonth(year, month).GetDay();
-}
-
 // Minutes, hours, days, weeks: the first boundary after the P whole periods
 // that k (elapsed minutes divided by N) holds, counted from the anchor.
 COleDateTime NextPeriodBoundary(const COleDateTime& anchor, int unit, int every, std::int64_t k) {
@@ -65,7 +61,7 @@ COleDateTime WeekdayOfMonth(int year, int month, int weekDay, int ordinal, int h
 }
 
 // The rule's day in one month of the series, or nothing when the month has
-// no such day (29 February of a yearly note in a common year).
+// no such day and the note waits for one that has it.
 std::optional<COleDateTime> CandidateIn(const CRecurringNote& note, int year, int month) {
     const COleDateTime& start = note.m_dtStart;
     const int hour = start.GetHour();
@@ -75,9 +71,11 @@ std::optional<COleDateTime> CandidateIn(const CRecurringNote& note, int year, in
     const int lastDay = DaysInMonth(year, month);
     int day = start.GetDay();
     if (day > lastDay) {
-        // A monthly note falls back to the last day of a short month and keeps
-        // its own day in every other; a yearly one waits for a year that has it.
-        if (note.m_nRepeatUnit == kRepeatYear) return std::nullopt;
+        // A note falls back to the last day of a short month and keeps its own
+        // day in every other: a birthday on 29 February is on the 28th in
+        // common years. A holiday dated 29 February is the leap day itself
+        // and waits for a year that has it.
+        if (note.m_nType == kNoteHoliday) return std::nullopt;
         day = lastDay;
     }
     return COleDateTime(year, month, day, hour, minute, 0);

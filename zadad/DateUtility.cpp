@@ -2,17 +2,10 @@
 
 #include "zadad/Archive.h"
 
-#include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <langinfo.h>
 #include <locale.h>
-#include <pwd.h>
 #include <string_view>
-#include <system_error>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 void CDateUtility::GetStartOfDay(COleDateTime& dt) {
     dt.SetDateTime(dt.GetYear(), dt.GetMonth(), dt.GetDay(), 0, 0, 0);
@@ -82,70 +75,6 @@ bool LocaleUsesTwelveHourClock() {
 std::string CDateUtility::GetLocalTimeFormat(int withSeconds) {
     if (LocaleUsesTwelveHourClock()) return withSeconds ? "%#I:%M:%S %p" : "%#I:%M %p";
     return withSeconds ? "%#H:%M:%S" : "%#H:%M";
-}
-
-namespace {
-
-std::string WithOneTrailingSlash(std::string dir) {
-    while (dir.size() > 1 && dir.back() == '/')
-        dir.pop_back();
-    if (dir.empty() || dir.back() != '/') dir += '/';
-    return dir;
-}
-
-std::string EnvOrEmpty(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
-std::string ExecutableDirectory() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
-
-std::string HomeDirectory() {
-    std::string home = EnvOrEmpty("HOME");
-    if (home.empty()) {
-        if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) home = pw->pw_dir;
-    }
-    return home;
-}
-
-// $XDG_DATA_HOME/orrindale; a relative XDG_DATA_HOME is ignored as the
-// base directory rules require.
-std::string UserDataDirectory() {
-    std::string base = EnvOrEmpty("XDG_DATA_HOME");
-    if (base.empty() || base.front() != '/') base = HomeDirectory() + "/.local/share";
-    return base + "/orrindale";
-}
-
-void CreateDirectoryIfMissing(const std::string& dir) {
-    std::error_code ec;
-    fs::create_directories(dir, ec); // a failure shows later, when the file cannot be written
-}
-
-} // namespace
-
-std::string dateutility_detail::ProgramDirectoryFor(const std::string& executableDir) {
-    std::string dir = EnvOrEmpty("ORRINDALE_HOME");
-    if (dir.empty()) {
-        dir = executableDir;
-        if (dir.empty() || access(dir.c_str(), W_OK) != 0) dir = UserDataDirectory();
-    }
-    CreateDirectoryIfMissing(dir);
-    return WithOneTrailingSlash(dir);
-}
-
-std::string CDateUtility::GetAppPath() {
-    return dateutility_detail::ProgramDirectoryFor(ExecutableDirectory());
-}
-
-int CDateUtility::FindFile(std::string& name) {
-    // A name that is already a full path stays as it is.
-    if (name.empty() || name.front() != '/') name = GetAppPath() + name;
-    std::error_code ec;
-    return fs::exists(name, ec) ? 1 : 0;
 }
 
 void CDateUtility::SerializeFont(CArchive& ar, LOGFONT& lf) {

@@ -1,5 +1,5 @@
 #pragma once
-// date constants, date arithmetic, the program directory and the font record.
+// date constants, date arithmetic, the local time settings and the font record.
 
 #include "zadad/OleDateTime.h"
 #include "zadad/WinTypes.h"
@@ -20,8 +20,6 @@ constexpr COleDateTime DateFromDays(double days) {
 
 // Whether a locale's time format (its T_FMT) shows a 12-hour clock.
 bool UsesTwelveHourClock(std::string_view timeFormat);
-// The program directory for a program whose executable lies in executableDir.
-std::string ProgramDirectoryFor(const std::string& executableDir);
 } // namespace dateutility_detail
 
 class CDateUtility {
@@ -55,14 +53,6 @@ public:
     // "%#I:%M %p" (or with ":%S") when the user's time locale uses a 12-hour
     // clock, else "%#H:%M" (or with ":%S").
     static std::string GetLocalTimeFormat(int withSeconds);
-
-    // The program directory, always ending in exactly one '/': $ORRINDALE_HOME
-    // when set, else the executable's directory when it is writable, else
-    // $XDG_DATA_HOME/orrindale (~/.local/share/orrindale), created on demand.
-    static std::string GetAppPath();
-    // Puts the program directory in front of name (in place) and returns
-    // nonzero when a file of that full path exists.
-    static int FindFile(std::string& name);
 
     // Stores or loads a font description: the numeric fields, then the face
     // name as an archive string.

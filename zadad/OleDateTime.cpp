@@ -37,14 +37,9 @@ bool IsLeap(int y) {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
-int DaysInMonth(int y, int m) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeap(y) ? 29 : days[m - 1];
-}
-
 bool DateFromFields(int y, int mo, int d, int h, int mi, int s, double& out) {
-    if (y < 100 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > DaysInMonth(y, mo) || h < 0 ||
-        h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59)
+    if (y < 100 || y > 9999 || d < 1 || d > DaysInMonth(y, mo) || h < 0 || h > 23 || mi < 0 ||
+        mi > 59 || s < 0 || s > 59)
         return false;
     const long date =
         DaysFromCivil(y, static_cast<unsigned>(mo), static_cast<unsigned>(d)) - kDaysFrom1970To1899;
@@ -54,6 +49,12 @@ bool DateFromFields(int y, int mo, int d, int h, int mi, int s, double& out) {
 }
 
 } // namespace
+
+int DaysInMonth(int year, int month) {
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    return month == 2 && IsLeap(year) ? 29 : days[month - 1];
+}
 
 bool OleDateToFields(double dt, OleDateFields& out) {
     if (!(dt >= kMinDate && dt <= kMaxDate)) return false;

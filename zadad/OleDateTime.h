@@ -76,3 +76,7 @@ struct OleDateFields {
 };
 // False when dt lies outside 0100-01-01 .. 9999-12-31 23:59:59.
 bool OleDateToFields(double dt, OleDateFields& out);
+
+// The number of days of month (1-12) in year of the Gregorian calendar; 0
+// for any other month.
+int DaysInMonth(int year, int month);

@@ -9,10 +9,12 @@
 #include "zadad/DateUtility.h"
 #include "zadad/DrawUtility.h"
 #include "zadad/HolidayRules.h"
+#include "zadad/ProgramDirectory.h"
 #include "zadad/SunTimes.h"
 
 class CUtility : public CAngleConstants,
                  public CDateUtility,
+                 public CProgramDirectory,
                  public CHolidayRules,
                  public CSunTimes,
                  public CColorUtility,

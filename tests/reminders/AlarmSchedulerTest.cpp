@@ -27,8 +27,10 @@ public:
         events.push_back("countdown " + std::to_string(note.m_nID));
     }
     void ShowOnDesktop(CNote&) override {}
+    std::vector<CNote*> NotesWithWindows() override { return withWindows; }
 
     std::vector<std::string> events;
+    std::vector<CNote*> withWindows;
 };
 
 class CFakeHandle : public CNoteWndHandle {
@@ -188,8 +190,10 @@ TEST_F(AlarmSchedulerTest, CountdownsFollowTheAlarmCheckForShownNotesOnly) {
     const int hidden = AddOneTime(kNow + CUtility::OneDay, "No countdown");
     const int history = AddOneTime(kNow + CUtility::OneDay, "History");
     AddOneTime(kNow + CUtility::OneDay, "No window");
-    for (const int id : {shown, hidden, history})
+    for (const int id : {shown, hidden, history}) {
         m_data.LookupNote(static_cast<WORD>(id))->m_pNoteWnd = &window;
+        m_windows.withWindows.push_back(m_data.LookupNote(static_cast<WORD>(id)));
+    }
     m_data.LookupNote(static_cast<WORD>(shown))->m_bShowCountdown = 1;
     m_data.LookupNote(static_cast<WORD>(hidden))->m_bShowCountdown = 0;
     m_data.LookupNote(static_cast<WORD>(history))->m_bHistory = 1;

@@ -269,6 +269,24 @@ TEST_F(NoteWndTest, PropertiesFollowTheReplacedNote) {
     EXPECT_FALSE(window->IsEditingNote());
 }
 
+TEST_F(NoteWndTest, WindowLayerNamesOnlyTheNotesWithAWindowToTheTick) {
+    CNote* kept = AddMemo("Kept");
+    CNote* closed = AddMemo("Closed");
+    AddMemo("Never shown");
+    m_windows.ShowOnDesktop(*kept, 100, 100);
+    m_windows.ShowOnDesktop(*closed, 300, 300);
+    WindowOf(closed)->CloseNote();
+    Flush();
+    EXPECT_EQ(m_windows.NotesWithWindows(), std::vector<CNote*>{kept});
+    // While the editor runs, the note may be replaced under its window.
+    m_windows.SetPropertiesRunner([this](CNote&, QWidget*) {
+        EXPECT_TRUE(m_windows.NotesWithWindows().empty());
+        return false;
+    });
+    WindowOf(kept)->RunCommand(CNoteWnd::kCmdProperties);
+    EXPECT_EQ(m_windows.NotesWithWindows(), std::vector<CNote*>{kept});
+}
+
 TEST_F(NoteWndTest, DeleteFromTheMenuRemovesADesktopNote) {
     CNote* note = AddMemo("Groceries");
     const WORD id = static_cast<WORD>(note->m_nID);

@@ -35,6 +35,7 @@ public:
     explicit CRecordingWindows(Log& log) : m_log(log) {}
     void ShowAlarm(CNote& note) override { m_log.push_back("alarm " + note.m_strTitle); }
     void UpdateCountdown(CNote&, const COleDateTime&) override {}
+    std::vector<CNote*> NotesWithWindows() override { return {}; }
     void ShowOnDesktop(CNote& note) override {
         m_log.push_back("desktop " + note.m_strTitle);
         colorsReadyOnDesktop = g_crNoteTitleDefault == CUtility::GetTextureColor(nullptr, "", 153);

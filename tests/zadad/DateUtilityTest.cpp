@@ -1,16 +1,8 @@
+#include "tests/support/ScopedEnv.h"
 #include "zadad/Archive.h"
 #include "zadad/Utility.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <ctime>
-#include <filesystem>
-#include <fstream>
-#include <optional>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -19,50 +11,6 @@ constexpr COleDateTimeSpan kGridExtent = CUtility::FortyTwoDay;
 static_assert(kGridExtent.m_span == 42.0);
 static_assert(CUtility::MinDate.m_dt < CUtility::MaxDate.m_dt);
 const COleDateTime g_builtFromConstant = CUtility::MinDate + CUtility::OneDay;
-
-// Sets an environment variable for one scope and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
-        else
-            unsetenv(m_name);
-        tzset();
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
-// A fresh directory under the system's temporary directory, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "orrindale-dates-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(m_path, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
 
 COleDateTime Date(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
     return COleDateTime(y, mo, d, h, mi, s);
@@ -171,20 +119,20 @@ TEST(LocalTimeSetting, ReadsTheStandardOffsetAndTheDaylightFlag) {
     double zone = -99;
     int daylight = -1;
     {
-        ScopedEnv tz("TZ", "IST-5:30");
+        CScopedEnv tz("TZ", "IST-5:30");
         CUtility::GetLocalTimeSetting(zone, daylight);
         EXPECT_DOUBLE_EQ(zone, 5.5);
         EXPECT_EQ(daylight, 0);
     }
     {
         // Daylight saving all year: the standard offset is still reported.
-        ScopedEnv tz("TZ", "XST3XDT,J1/0,J365/25");
+        CScopedEnv tz("TZ", "XST3XDT,J1/0,J365/25");
         CUtility::GetLocalTimeSetting(zone, daylight);
         EXPECT_DOUBLE_EQ(zone, -3.0);
         EXPECT_EQ(daylight, 1);
     }
     {
-        ScopedEnv tz("TZ", "UTC0");
+        CScopedEnv tz("TZ", "UTC0");
         CUtility::GetLocalTimeSetting(zone, daylight);
         EXPECT_DOUBLE_EQ(zone, 0.0);
         EXPECT_EQ(daylight, 0);
@@ -193,12 +141,12 @@ TEST(LocalTimeSetting, ReadsTheStandardOffsetAndTheDaylightFlag) {
 
 TEST(LocalTimeFormat, TwentyFourHourForCAndForAnUnreadableLocale) {
     {
-        ScopedEnv all("LC_ALL", "C");
+        CScopedEnv all("LC_ALL", "C");
         EXPECT_EQ(CUtility::GetLocalTimeFormat(0), "%#H:%M");
         EXPECT_EQ(CUtility::GetLocalTimeFormat(1), "%#H:%M:%S");
     }
     {
-        ScopedEnv all("LC_ALL", "xx_NOWHERE.UTF-8");
+        CScopedEnv all("LC_ALL", "xx_NOWHERE.UTF-8");
         EXPECT_EQ(CUtility::GetLocalTimeFormat(0), "%#H:%M");
     }
 }
@@ -211,59 +159,6 @@ TEST(LocalTimeFormat, RecognisesTwelveHourLocaleFormats) {
     EXPECT_FALSE(UsesTwelveHourClock("%T"));         // de_DE, fr_FR
     EXPECT_FALSE(UsesTwelveHourClock("%H:%M:%S"));   // C
     EXPECT_FALSE(UsesTwelveHourClock(""));
-}
-
-TEST(AppPath, HomeVariableWinsAndEndsInOneSlash) {
-    TempDir dir;
-    const std::string home = (dir.Path() / "data").string();
-    ScopedEnv env("ORRINDALE_HOME", (home + "//").c_str());
-    EXPECT_EQ(CUtility::GetAppPath(), home + "/");
-    EXPECT_TRUE(fs::is_directory(home)); // created on demand
-}
-
-TEST(AppPath, RootDirectoryKeepsASingleSlash) {
-    ScopedEnv env("ORRINDALE_HOME", "/");
-    EXPECT_EQ(CUtility::GetAppPath(), "/");
-}
-
-TEST(AppPath, WritableExecutableDirectoryWithoutTheVariable) {
-    ScopedEnv env("ORRINDALE_HOME", nullptr);
-    TempDir dir;
-    EXPECT_EQ(dateutility_detail::ProgramDirectoryFor(dir.Path().string()),
-              dir.Path().string() + "/");
-    // The tests themselves run from a writable build directory.
-    const std::string path = CUtility::GetAppPath();
-    EXPECT_EQ(path, fs::read_symlink("/proc/self/exe").parent_path().string() + "/");
-}
-
-TEST(AppPath, UnwritableExecutableDirectoryFallsBackToTheUserDataDirectory) {
-    ScopedEnv env("ORRINDALE_HOME", nullptr);
-    TempDir dir;
-    ScopedEnv xdg("XDG_DATA_HOME", (dir.Path() / "share").c_str());
-    EXPECT_EQ(dateutility_detail::ProgramDirectoryFor("/nonexistent/orrindale/bin"),
-              (dir.Path() / "share" / "orrindale").string() + "/");
-    EXPECT_TRUE(fs::is_directory(dir.Path() / "share" / "orrindale"));
-
-    // Without XDG_DATA_HOME (or with a relative one): ~/.local/share/orrindale.
-    ScopedEnv noXdg("XDG_DATA_HOME", "relative/share");
-    ScopedEnv home("HOME", dir.Path().c_str());
-    EXPECT_EQ(dateutility_detail::ProgramDirectoryFor(""),
-              (dir.Path() / ".local" / "share" / "orrindale").string() + "/");
-}
-
-TEST(FindFile, PrefixesTheProgramDirectoryWhetherOrNotTheFileExists) {
-    TempDir dir;
-    ScopedEnv env("ORRINDALE_HOME", dir.Path().c_str());
-    std::string name = "Note.Dat";
-    EXPECT_EQ(CUtility::FindFile(name), 0);
-    EXPECT_EQ(name, (dir.Path() / "Note.Dat").string());
-    std::ofstream(dir.Path() / "Note.Dat") << "x";
-    std::string again = "Note.Dat";
-    EXPECT_NE(CUtility::FindFile(again), 0);
-    EXPECT_EQ(again, name);
-    // A full path is not prefixed a second time.
-    EXPECT_NE(CUtility::FindFile(again), 0);
-    EXPECT_EQ(again, name);
 }
 
 LOGFONT SampleFont() {

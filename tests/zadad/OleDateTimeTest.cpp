@@ -59,6 +59,15 @@ TEST(OleDateTime, FieldsRoundToTheNearestSecond) {
     ExpectFields(COleDateTime(newYear - 0.6 * second), {2003, 12, 31, 23, 59, 59});
 }
 
+TEST(OleDateTime, DaysInMonthFollowsTheGregorianLeapYears) {
+    const struct {
+        int year, month, days;
+    } cases[] = {{2003, 1, 31}, {2003, 2, 28}, {2004, 2, 29},  {1900, 2, 28}, {2000, 2, 29},
+                 {2100, 2, 28}, {2003, 4, 30}, {2003, 12, 31}, {2003, 0, 0},  {2003, 13, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DaysInMonth(c.year, c.month), c.days) << c.year << '-' << c.month;
+}
+
 TEST(OleDateTime, SetDateTimeRejectsImpossibleFields) {
     COleDateTime dt;
     EXPECT_EQ(dt.SetDateTime(2003, 2, 30, 0, 0, 0), 1);

@@ -201,7 +201,8 @@ private:
         logo.Load(resources::kImageLogo);
         logo.Render(&p, RECT{x, y + 86, x + 264, y + 229});
         p.setPen(Qt::black);
-        p.drawText(x + 132, y + 229 - 48, "Version" + QString::fromStdString(LoadString(61247)));
+        p.drawText(x + 132, y + 229 - 48,
+                   "Version" + QString::fromStdString(LoadString(IDS_VERSION)));
     }
 
     CPicture m_window;

@@ -1,0 +1,38 @@
+#pragma once
+// The program directory, where the notes, their backup and the holiday file
+// live: $ORRINDALE_HOME when set; else the executable's directory when a file
+// named "portable" stands beside the executable (a copy carried on a stick);
+// else $XDG_DATA_HOME/orrindale (~/.local/share/orrindale). Never a build
+// folder by accident: a clean rebuild would delete every note.
+
+#include <string>
+#include <vector>
+
+namespace programdirectory_detail {
+// The program directory for a program whose executable lies in executableDir,
+// created on demand, ending in exactly one '/'.
+std::string ProgramDirectoryFor(const std::string& executableDir);
+// CProgramDirectory::AdoptEarlierFiles for an executable in executableDir.
+int AdoptEarlierFiles(const std::vector<std::string>& names, const std::string& executableDir);
+} // namespace programdirectory_detail
+
+class CProgramDirectory {
+public:
+    // The file beside the executable that keeps the data there.
+    static constexpr const char* kPortableMarker = "portable";
+
+    // The program directory, always ending in exactly one '/'.
+    static std::string GetAppPath();
+    // Puts the program directory in front of name (in place) and returns
+    // nonzero when a file of that full path exists. A full path stays as it is.
+    static int FindFile(std::string& name);
+    // The directory of the running executable without a trailing '/'; empty
+    // when it cannot be told.
+    static std::string GetExecutableDirectory();
+
+    // Earlier builds kept their files beside the executable. Each named file
+    // found there is copied (never moved) into the user's data directory when
+    // that is the program directory and has no file of that name yet; an
+    // existing file is never replaced. Returns how many were copied.
+    static int AdoptEarlierFiles(const std::vector<std::string>& names);
+};
