@@ -240,9 +240,10 @@ void CNoteEditDlg::OnEndDateEdited() {
     if (m_pEndDate->GetDate() == m_fields.m_dtEndDate) return;
     m_fields.m_dtStartDate = m_pStartDate->GetDate();
     m_fields.m_dtEndDate = m_pEndDate->GetDate();
+    // A day that breaks the rule is quietly put on the first one that keeps
+    // it; the warning is kept for OK, so picking never stops on a message.
     if (CNoteEditRules::EndDateChanged(m_fields, COleDateTime::GetCurrentTime())) return;
     SetDate(*m_pEndDate, m_fields.m_dtEndDate);
-    CNoteEditSession::Warn(CNoteEditSession::kEndDateWarning);
 }
 
 void CNoteEditDlg::accept() {
