@@ -3,6 +3,8 @@
 #include "options/AppearanceOptions.h"
 #include "res/Resources.h"
 #include "shell/FileDialog.h"
+#include "store/MessageBox.h"
+#include "zadad/Picture.h"
 #include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
@@ -64,6 +66,15 @@ bool CPropertyAppearance::ChooseTexture(std::string& path) {
         CFileDialog::GetOpenFileName(this, QString(), QStringLiteral("*.bmp;*.jpg;*.jpeg"),
                                      QStringLiteral("Image File(*.bmp *.jpg *.jpeg)"));
     if (chosen.isEmpty()) return false;
+    // A file that is no picture would leave the preview and the notes without
+    // a texture; the one before is kept.
+    CPicture picture;
+    if (!picture.Load(chosen.toStdString())) {
+        CMessageBox::Current().Show(chosen.toStdString() + " could not be read as a picture.",
+                                    kCaptionWarning, CMessageBox::kIconWarning,
+                                    CMessageBox::kButtonsOk);
+        return false;
+    }
     path = chosen.toStdString();
     update();
     return true;

@@ -75,6 +75,15 @@ protected:
         return s.str();
     }
 
+    // A small picture file in the given format, by its full path.
+    std::string Picture(const char* name, const char* format) const {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(QColor(120, 90, 60));
+        const std::string path = m_home.File(name);
+        EXPECT_TRUE(image.save(QString::fromStdString(path), format));
+        return path;
+    }
+
     template <typename T> static T* Control(COptionSheet& sheet, const char* name) {
         T* control = sheet.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
@@ -382,18 +391,36 @@ TEST_F(OptionSheetTest, UntickingSunInformationGreysThePlaceButKeepsIt) {
 }
 
 TEST_F(OptionSheetTest, ResetAfterTwoTexturesSavesEmptyPaths) {
+    const std::string wood = Picture("wood.jpg", "JPEG");
+    const std::string paper = Picture("paper.bmp", "BMP");
     COptionSheet sheet(m_data);
     Open(sheet, kAppearancePage);
-    CFileDialog::QueueAnswer(QStringLiteral("/pictures/wood.jpg"));
+    CFileDialog::QueueAnswer(QString::fromStdString(wood));
     Control<QPushButton>(sheet, "windowTexture")->click();
-    CFileDialog::QueueAnswer(QStringLiteral("/pictures/paper.bmp"));
+    CFileDialog::QueueAnswer(QString::fromStdString(paper));
     Control<QPushButton>(sheet, "toolbarTexture")->click();
-    EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, "/pictures/wood.jpg");
-    EXPECT_EQ(sheet.Values().m_appearance.m_strToolbarTexture, "/pictures/paper.bmp");
+    EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, wood);
+    EXPECT_EQ(sheet.Values().m_appearance.m_strToolbarTexture, paper);
     Control<QPushButton>(sheet, "reset")->click();
     Ok(sheet);
     EXPECT_EQ(m_data.m_strWindowTexture, "");
     EXPECT_EQ(m_data.m_strToolbarTexture, "");
+}
+
+TEST_F(OptionSheetTest, TextureThatIsNoPictureIsRefusedWithAMessage) {
+    const std::string wood = Picture("wood.jpg", "JPEG");
+    const std::string notes = m_home.File("notes.jpg");
+    std::ofstream(notes) << "shopping list, not a photograph";
+    COptionSheet sheet(m_data);
+    Open(sheet, kAppearancePage);
+    CFileDialog::QueueAnswer(QString::fromStdString(wood));
+    Control<QPushButton>(sheet, "windowTexture")->click();
+    CFileDialog::QueueAnswer(QString::fromStdString(notes));
+    Control<QPushButton>(sheet, "windowTexture")->click();
+    ASSERT_EQ(m_box.m_shown.size(), 1u);
+    EXPECT_EQ(m_box.m_shown[0].text, notes + " could not be read as a picture.");
+    EXPECT_EQ(m_box.m_shown[0].caption, "Warning");
+    EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, wood); // the good one stays
 }
 
 TEST_F(OptionSheetTest, PreviewShowsBothTexturesAndTheTextSample) {
