@@ -7,6 +7,7 @@
 #include "res/Resources.h"
 #include "res/StringTable.h"
 #include "store/CalendarData.h"
+#include "views/ElidingCombo.h"
 #include "views/RichTextField.h"
 
 #include <QCalendarWidget>
@@ -80,7 +81,7 @@ CNoteEditDlg::~CNoteEditDlg() = default;
 
 void CNoteEditDlg::CreateControls() {
     m_pTitle = Named(new QLineEdit(this), "title", 1030);
-    m_pCategory = Named(new QComboBox(this), "category", 1018);
+    m_pCategory = Named(new CElidingCombo(this), "category", 1018);
     m_pText = Named(new CRichTextField(this), "text", 1015);
 
     auto* top = new QFormLayout;

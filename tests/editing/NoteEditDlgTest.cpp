@@ -7,6 +7,7 @@
 #include "store/RecurringNote.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TestClock.h"
+#include "views/ElidingCombo.h"
 #include "views/RichTextField.h"
 #include "zadad/Utility.h"
 
@@ -295,4 +296,24 @@ TEST_F(NoteEditDlgTest, HolidayItemHasNoTimeCategoryOrReminder) {
     EXPECT_EQ(item.m_nWeekOrdinal, 3);
     EXPECT_EQ(item.m_nWeekDay, 5);
     EXPECT_EQ(item.m_nMonth, 11);
+}
+
+TEST_F(NoteEditDlgTest, LongCategoryNameIsCutShortAndKeepsTheDialogNarrow) {
+    // Two names longer than the box shows: the box asks the same width for both.
+    CCalendarData other;
+    m_data.m_arrCategories[1].m_strName = std::string(200, 'w');
+    other.m_arrCategories[1].m_strName = std::string(40, 'w');
+    CNoteEditDlg dlg(&m_data, kNow, nullptr);
+    CNoteEditDlg shorter(&other, kNow, nullptr);
+    auto* category = Control<CElidingCombo>(dlg, "category");
+    EXPECT_EQ(category->sizeHint().width(),
+              Control<CElidingCombo>(shorter, "category")->sizeHint().width());
+    EXPECT_LE(dlg.minimumSizeHint().width(), 640); // OK and Cancel stay on a small screen
+
+    dlg.show();
+    Choose(category, 1);
+    const QString shown = category->ShownText();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LT(shown.size(), 200);
+    EXPECT_EQ(category->currentText().size(), 200); // the name itself stays whole
 }
