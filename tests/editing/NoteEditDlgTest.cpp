@@ -6,6 +6,7 @@
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
 #include "tests/support/FakeMessageBox.h"
+#include "tests/support/TabWalk.h"
 #include "tests/support/TestClock.h"
 #include "views/ElidingCombo.h"
 #include "views/RichTextField.h"
@@ -18,6 +19,8 @@
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -296,6 +299,63 @@ TEST_F(NoteEditDlgTest, HolidayItemHasNoTimeCategoryOrReminder) {
     EXPECT_EQ(item.m_nWeekOrdinal, 3);
     EXPECT_EQ(item.m_nWeekDay, 5);
     EXPECT_EQ(item.m_nMonth, 11);
+}
+
+TEST_F(NoteEditDlgTest, TabWalksTheControlsInReadingOrder) {
+    CRecurringNote holiday("New Holiday", "", COleDateTime(2000, 1, 1, 0, 0, 0), 0, kRepeatYear, 1,
+                           0, 0, 1, 1, 1, 0);
+    const struct {
+        const char* state;
+        CNote* note;
+        CCalendarData* data;
+        std::function<void(CNoteEditDlg&)> set;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"a new note as it opens",
+         nullptr,
+         &m_data,
+         [](CNoteEditDlg&) {},
+         {"Event", "Category", "Start", "Start time", "Repeat Every", "Remind Me Prior",
+          "Days prior", "Note text", "OK", "Cancel"}},
+        {"every control enabled",
+         nullptr,
+         &m_data,
+         [](CNoteEditDlg& dlg) {
+             Click(Box(dlg, "repeat"));
+             Choose(List(dlg, "unit"), 5); // "Year"
+             Click(Box(dlg, "weekDay"));
+             Click(Box(dlg, "end"));
+         },
+         {"Event", "Category", "Start", "Start time", "Repeat Every", "Every", "Unit", "Week Day",
+          "Ordinal", "Weekday", "Month", "End", "End date", "Remind Me Prior", "Days prior",
+          "Note text", "OK", "Cancel"}},
+        {"a holiday on a week day",
+         &holiday,
+         nullptr,
+         [](CNoteEditDlg& dlg) { Click(Box(dlg, "weekDay")); },
+         {"Event", "Start", "Week Day", "Ordinal", "Weekday", "Month", "Note text", "OK",
+          "Cancel"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        CNoteEditDlg dlg(c.data, kNow, c.note);
+        dlg.show();
+        c.set(dlg);
+        EXPECT_EQ(TabWalk(Control<QLineEdit>(dlg, "title")), c.expected);
+    }
+}
+
+TEST_F(NoteEditDlgTest, TabInTheTextMovesOnAndCtrlTabTypesATab) {
+    CNoteEditDlg dlg(&m_data, kNow, nullptr);
+    dlg.show();
+    CRichTextField* text = Control<CRichTextField>(dlg, "text");
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(text->GetPlainText(), "\t");
+    EXPECT_EQ(dlg.focusWidget(), text);
+    QTest::keyClick(text, Qt::Key_Tab);
+    EXPECT_EQ(text->GetPlainText(), "\t");
+    EXPECT_EQ(SpokenName(dlg.focusWidget()), "OK");
 }
 
 TEST_F(NoteEditDlgTest, LongCategoryNameIsCutShortAndKeepsTheDialogNarrow) {
