@@ -4,6 +4,7 @@
 #include "res/Resources.h"
 #include "shell/FileDialog.h"
 #include "store/MessageBox.h"
+#include "views/TabOrder.h"
 #include "zadad/Picture.h"
 #include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
@@ -41,6 +42,7 @@ CPropertyAppearance::CPropertyAppearance(CAppearanceOptions& values, QWidget* pa
     connect(window, &QPushButton::clicked, this, &CPropertyAppearance::OnWindowTexture);
     connect(toolbar, &QPushButton::clicked, this, &CPropertyAppearance::OnToolbarTexture);
     connect(reset, &QPushButton::clicked, this, &CPropertyAppearance::OnReset);
+    CTabOrder::Set({window, toolbar, reset});
 
     // Holds the preview's place in the layout; the page paints over it.
     m_pPreviewPlace = new QWidget(this);

@@ -12,6 +12,7 @@
 #include "store/ProgramFlags.h"
 #include "tests/support/FakeAudioBackEnd.h"
 #include "tests/support/FakeMessageBox.h"
+#include "tests/support/TabWalk.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestClock.h"
 
@@ -421,6 +422,48 @@ TEST_F(OptionSheetTest, TextureThatIsNoPictureIsRefusedWithAMessage) {
     EXPECT_EQ(m_box.m_shown[0].text, notes + " could not be read as a picture.");
     EXPECT_EQ(m_box.m_shown[0].caption, "Warning");
     EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, wood); // the good one stays
+}
+
+TEST_F(OptionSheetTest, TabWalksEachPageInReadingOrder) {
+    // Every control enabled: a wave file to play, the sunrise place in use.
+    m_data.m_nAlarmSound = 148;
+    m_data.m_strWaveFile = "/sounds/bell.wav";
+    g_bShowSunInfo = 1;
+    COptionSheet sheet(m_data);
+    sheet.show();
+    const struct {
+        int page;
+        const char* first;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {kNotePage,
+         "speaker",
+         {"Speaker", "Wave file", "Browse", "Play", "Mute", "Stop alarm after", "Seconds",
+          "Show count down by default", "Save History", "Clear History After ", "Days", "Sunday",
+          "Monday", "OK", "Cancel", "Note"}},
+        {kHolidayPage, "holidays", {"Holidays", "Add", "Remove", "OK", "Cancel", "Holiday"}},
+        {kCategoryPage,
+         "categories",
+         {"Categories", "New Category", "Remove", "OK", "Cancel", "Categories"}},
+        {kAppearancePage,
+         "windowTexture",
+         {"Window Texture", "Toolbar Texture", "Reset", "OK", "Cancel", "Appearance"}},
+        {kOtherPage,
+         "showSun",
+         {"Show Sunrise/Sunset Information", "Latitude", "Latitude degrees", "Latitude minutes",
+          "Latitude seconds", "Longitude", "Longitude degrees", "Longitude minutes",
+          "Longitude seconds", "TimeZone GMT", "Hour", "Minute", "Daylight Saving", "OK", "Cancel",
+          "Other"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        Open(sheet, c.page);
+        EXPECT_EQ(TabWalk(Control<QWidget>(sheet, c.first)), c.expected);
+    }
+    CNewCategoryDlg newCategory;
+    newCategory.show();
+    EXPECT_EQ(TabWalk(newCategory.findChild<QWidget*>(QStringLiteral("name"))),
+              (std::vector<std::string>{"Name", "OK", "Cancel"}));
 }
 
 TEST_F(OptionSheetTest, PreviewShowsBothTexturesAndTheTextSample) {
