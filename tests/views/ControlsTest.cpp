@@ -124,15 +124,6 @@ TEST(HoverButton, TracksTheMouseAndThePress) {
     EXPECT_FALSE(button->IsPressed());
 }
 
-TEST(HoverButton, IsNamedForScreenReadersByItsTooltip) {
-    CHoverButton button;
-    button.SetText(QStringLiteral("OK"));
-    for (const char* tip : {"Close dialog", "Remind me later"}) {
-        button.setToolTip(QString::fromLatin1(tip));
-        EXPECT_EQ(button.accessibleName(), tip);
-    }
-}
-
 TEST(HoverButton, DrawsItsHoverFrameOnlyWhileTheMouseIsOver) {
     QWidget window;
     auto* button = new CHoverButton(&window);

@@ -66,8 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, LargePictures,
                          ::testing::Values(
                              // A photograph larger than the image reader takes at its full size.
                              LargePicture{"JPEG", {6000, 6000}, {kSide, kSide}},
-                             LargePicture{"PNG", {3 * kSide, 3 * kSide / 2}, {kSide, kSide / 2}},
-                             LargePicture{"BMP", {kSide, 2 * kSide}, {kSide / 2, kSide}},
+                             LargePicture{"BMP", {3 * kSide, 3 * kSide / 2}, {kSide, kSide / 2}},
                              LargePicture{"PNG", {kSide, kSide / 3}, {kSide, kSide / 3}}));
 
 TEST(Picture, AMissingFileIsNotLoadedAndDrawsNothing) {
