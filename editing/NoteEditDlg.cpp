@@ -7,7 +7,9 @@
 #include "res/Resources.h"
 #include "res/StringTable.h"
 #include "store/CalendarData.h"
+#include "views/ElidingCombo.h"
 #include "views/RichTextField.h"
+#include "views/TabOrder.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -23,6 +25,8 @@
 #include <QSpinBox>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -73,6 +77,7 @@ CNoteEditDlg::CNoteEditDlg(CCalendarData* data, const COleDateTime& initial, CNo
     WriteControls(m_fields);
     Enable(enabling);
     ConnectControls();
+    SetUpKeyboard();
     resize(kDialogWidth, kDialogHeight);
 }
 
@@ -80,23 +85,23 @@ CNoteEditDlg::~CNoteEditDlg() = default;
 
 void CNoteEditDlg::CreateControls() {
     m_pTitle = Named(new QLineEdit(this), "title", 1030);
-    m_pCategory = Named(new QComboBox(this), "category", 1018);
+    m_pCategory = Named(new CElidingCombo(this), "category", 1018);
     m_pText = Named(new CRichTextField(this), "text", 1015);
 
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Event"), m_pTitle);
     top->addRow(QStringLiteral("Category"), CDialogLayout::Row({m_pCategory}));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CNoteEditDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CNoteEditDlg::reject);
+    m_pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(m_pButtons, &QDialogButtonBox::accepted, this, &CNoteEditDlg::accept);
+    connect(m_pButtons, &QDialogButtonBox::rejected, this, &CNoteEditDlg::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(CreateTimeGroup());
     layout->addWidget(CreateReminderGroup());
     layout->addWidget(m_pText, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(m_pButtons);
 }
 
 QWidget* CNoteEditDlg::CreateTimeGroup() {
@@ -163,6 +168,21 @@ void CNoteEditDlg::ConnectControls() {
             &CNoteEditDlg::OnEndDateEdited, Qt::QueuedConnection);
     connect(m_pText, &CRichTextField::linkClicked, this,
             [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
+}
+
+void CNoteEditDlg::SetUpKeyboard() {
+    CTabOrder::Set({m_pTitle, m_pCategory, m_pStartDate, m_pTime, m_pRepeat, m_pEvery, m_pUnit,
+                    m_pWeekDay, m_pOrdinal, m_pWeekDayList, m_pMonth, m_pEnd, m_pEndDate, m_pRemind,
+                    m_pDays, m_pText, m_pButtons});
+    // Tab leaves the text for OK; Ctrl+Tab types a tab into it.
+    m_pText->setTabChangesFocus(true);
+    const std::pair<QWidget*, const char*> names[] = {
+        {m_pTitle, "Event"},      {m_pCategory, "Category"},   {m_pStartDate, "Start"},
+        {m_pTime, "Start time"},  {m_pEvery, "Every"},         {m_pUnit, "Unit"},
+        {m_pOrdinal, "Ordinal"},  {m_pWeekDayList, "Weekday"}, {m_pMonth, "Month"},
+        {m_pEndDate, "End date"}, {m_pDays, "Days prior"},     {m_pText, "Note text"}};
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromLatin1(name));
 }
 
 bool CNoteEditDlg::ReadControls(CNoteEditFields& f) {
@@ -240,9 +260,10 @@ void CNoteEditDlg::OnEndDateEdited() {
     if (m_pEndDate->GetDate() == m_fields.m_dtEndDate) return;
     m_fields.m_dtStartDate = m_pStartDate->GetDate();
     m_fields.m_dtEndDate = m_pEndDate->GetDate();
+    // A day that breaks the rule is quietly put on the first one that keeps
+    // it; the warning is kept for OK, so picking never stops on a message.
     if (CNoteEditRules::EndDateChanged(m_fields, COleDateTime::GetCurrentTime())) return;
     SetDate(*m_pEndDate, m_fields.m_dtEndDate);
-    CNoteEditSession::Warn(CNoteEditSession::kEndDateWarning);
 }
 
 void CNoteEditDlg::accept() {

@@ -15,6 +15,7 @@ class CNumberField;
 class CRichTextField;
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -41,6 +42,8 @@ private:
     QWidget* CreateReminderGroup();
     void FillLists();
     void ConnectControls();
+    // Tab in reading order, and names for the controls that show no text.
+    void SetUpKeyboard();
 
     // Controls to fields; false after the range message.
     bool ReadControls(CNoteEditFields& f);
@@ -72,4 +75,5 @@ private:
     CNumberField* m_pDays = nullptr;
     QLabel* m_pDaysLabel = nullptr;
     CRichTextField* m_pText = nullptr;
+    QDialogButtonBox* m_pButtons = nullptr;
 };

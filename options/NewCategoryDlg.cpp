@@ -1,5 +1,7 @@
 #include "options/NewCategoryDlg.h"
 
+#include "views/TabOrder.h"
+
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -8,12 +10,14 @@ CNewCategoryDlg::CNewCategoryDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("New Category"));
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("name"));
+    m_pName->setAccessibleName(QStringLiteral("Name"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CNewCategoryDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CNewCategoryDlg::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pName);
     layout->addWidget(buttons);
+    CTabOrder::Set({m_pName, buttons});
 }
 
 void CNewCategoryDlg::accept() {

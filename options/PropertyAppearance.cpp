@@ -3,6 +3,9 @@
 #include "options/AppearanceOptions.h"
 #include "res/Resources.h"
 #include "shell/FileDialog.h"
+#include "store/MessageBox.h"
+#include "views/TabOrder.h"
+#include "zadad/Picture.h"
 #include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
@@ -39,6 +42,7 @@ CPropertyAppearance::CPropertyAppearance(CAppearanceOptions& values, QWidget* pa
     connect(window, &QPushButton::clicked, this, &CPropertyAppearance::OnWindowTexture);
     connect(toolbar, &QPushButton::clicked, this, &CPropertyAppearance::OnToolbarTexture);
     connect(reset, &QPushButton::clicked, this, &CPropertyAppearance::OnReset);
+    CTabOrder::Set({window, toolbar, reset});
 
     // Holds the preview's place in the layout; the page paints over it.
     m_pPreviewPlace = new QWidget(this);
@@ -64,6 +68,15 @@ bool CPropertyAppearance::ChooseTexture(std::string& path) {
         CFileDialog::GetOpenFileName(this, QString(), QStringLiteral("*.bmp;*.jpg;*.jpeg"),
                                      QStringLiteral("Image File(*.bmp *.jpg *.jpeg)"));
     if (chosen.isEmpty()) return false;
+    // A file that is no picture would leave the preview and the notes without
+    // a texture; the one before is kept.
+    CPicture picture;
+    if (!picture.Load(chosen.toStdString())) {
+        CMessageBox::Current().Show(chosen.toStdString() + " could not be read as a picture.",
+                                    kCaptionWarning, CMessageBox::kIconWarning,
+                                    CMessageBox::kButtonsOk);
+        return false;
+    }
     path = chosen.toStdString();
     update();
     return true;

@@ -28,7 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // A texture picture from the user; false on Cancel.
+    // A texture picture from the user; false on Cancel, and after telling
+    // the user when the chosen file is no picture that can be read.
     bool ChooseTexture(std::string& path);
 
     CAppearanceOptions& m_values;

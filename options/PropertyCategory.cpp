@@ -2,6 +2,7 @@
 
 #include "options/CategoryOptions.h"
 #include "options/NewCategoryDlg.h"
+#include "views/TabOrder.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -13,12 +14,14 @@ CPropertyCategory::CPropertyCategory(CCategoryOptions& values, bool& opened, QWi
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("categories"));
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_pList->setAccessibleName(QStringLiteral("Categories"));
     auto* add = new QPushButton(QStringLiteral("New Category"), this);
     add->setObjectName(QStringLiteral("newCategory"));
     auto* remove = new QPushButton(QStringLiteral("Remove"), this);
     remove->setObjectName(QStringLiteral("removeCategory"));
     connect(add, &QPushButton::clicked, this, &CPropertyCategory::OnNewCategory);
     connect(remove, &QPushButton::clicked, this, &CPropertyCategory::OnRemove);
+    CTabOrder::Set({m_pList, add, remove});
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

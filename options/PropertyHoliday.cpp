@@ -3,6 +3,7 @@
 #include "almanac/HolidayNote.h"
 #include "editing/NoteEditDlg.h"
 #include "options/HolidayRecords.h"
+#include "views/TabOrder.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -43,6 +44,10 @@ CPropertyHoliday::CPropertyHoliday(CHolidayRecords& records, bool& opened, QWidg
     m_pRemove->setObjectName(QStringLiteral("removeHoliday"));
     connect(m_pAdd, &QPushButton::clicked, this, &CPropertyHoliday::OnAdd);
     connect(m_pRemove, &QPushButton::clicked, this, &CPropertyHoliday::OnRemove);
+    // Rows are chosen whole: Tab goes on to the buttons, not from cell to cell.
+    m_pList->setTabKeyNavigation(false);
+    m_pList->setAccessibleName(QStringLiteral("Holidays"));
+    CTabOrder::Set({m_pList, m_pAdd, m_pRemove});
 }
 
 void CPropertyHoliday::Enter() {

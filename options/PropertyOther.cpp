@@ -4,6 +4,7 @@
 #include "editing/NumberField.h"
 #include "options/LocationOptions.h"
 #include "store/MessageBox.h"
+#include "views/TabOrder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,14 +19,21 @@ namespace {
 
 constexpr int kFieldWidth = 48;
 
-CNumberField* Field(int max, const char* name, QWidget* parent) {
-    auto* field = CDialogLayout::Named(new CNumberField(0, max, parent), name);
+// The name a screen reader says for a control: its label, or the row and
+// column it stands in.
+template <typename Widget> Widget* Spoken(Widget* widget, const char* spoken) {
+    widget->setAccessibleName(QString::fromLatin1(spoken));
+    return widget;
+}
+
+CNumberField* Field(int max, const char* name, const char* spoken, QWidget* parent) {
+    auto* field = Spoken(CDialogLayout::Named(new CNumberField(0, max, parent), name), spoken);
     field->setMaximumWidth(kFieldWidth);
     return field;
 }
 
-QComboBox* List(QStringList items, const char* name, QWidget* parent) {
-    auto* list = CDialogLayout::Named(new QComboBox(parent), name);
+QComboBox* List(QStringList items, const char* name, const char* spoken, QWidget* parent) {
+    auto* list = Spoken(CDialogLayout::Named(new QComboBox(parent), name), spoken);
     list->addItems(items);
     return list;
 }
@@ -52,18 +60,23 @@ CPropertyOther::CPropertyOther(CLocationOptions& values, bool& opened, QWidget* 
     layout->addWidget(m_pDaylight);
     layout->addStretch(1);
     connect(m_pShowSun, &QCheckBox::clicked, this, &CPropertyOther::UpdateEnabled);
+    CTabOrder::Set({m_pShowSun, m_pLatSide, m_pLatDeg, m_pLatMin, m_pLatSec, m_pLongSide,
+                    m_pLongDeg, m_pLongMin, m_pLongSec, m_pZoneSign, m_pZoneHours, m_pZoneMinutes,
+                    m_pDaylight});
 }
 
 QWidget* CPropertyOther::CreateLocationGrid() {
     auto* box = new QWidget(this);
-    m_pLatSide = List({QStringLiteral("North"), QStringLiteral("South")}, "latSide", box);
-    m_pLatDeg = Field(CLocationOptions::kMaxLatitude, "latDeg", box);
-    m_pLatMin = Field(CLocationOptions::kMaxMinutes, "latMin", box);
-    m_pLatSec = Field(CLocationOptions::kMaxMinutes, "latSec", box);
-    m_pLongSide = List({QStringLiteral("West"), QStringLiteral("East")}, "longSide", box);
-    m_pLongDeg = Field(CLocationOptions::kMaxLongitude, "longDeg", box);
-    m_pLongMin = Field(CLocationOptions::kMaxMinutes, "longMin", box);
-    m_pLongSec = Field(CLocationOptions::kMaxMinutes, "longSec", box);
+    m_pLatSide =
+        List({QStringLiteral("North"), QStringLiteral("South")}, "latSide", "Latitude", box);
+    m_pLatDeg = Field(CLocationOptions::kMaxLatitude, "latDeg", "Latitude degrees", box);
+    m_pLatMin = Field(CLocationOptions::kMaxMinutes, "latMin", "Latitude minutes", box);
+    m_pLatSec = Field(CLocationOptions::kMaxMinutes, "latSec", "Latitude seconds", box);
+    m_pLongSide =
+        List({QStringLiteral("West"), QStringLiteral("East")}, "longSide", "Longitude", box);
+    m_pLongDeg = Field(CLocationOptions::kMaxLongitude, "longDeg", "Longitude degrees", box);
+    m_pLongMin = Field(CLocationOptions::kMaxMinutes, "longMin", "Longitude minutes", box);
+    m_pLongSec = Field(CLocationOptions::kMaxMinutes, "longSec", "Longitude seconds", box);
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -84,12 +97,12 @@ QWidget* CPropertyOther::CreateLocationGrid() {
 
 QWidget* CPropertyOther::CreateZoneRow() {
     auto* row = new QWidget(this);
-    m_pZoneSign = List({QStringLiteral("+"), QStringLiteral("-")}, "zoneSign", row);
+    m_pZoneSign = List({QStringLiteral("+"), QStringLiteral("-")}, "zoneSign", "TimeZone GMT", row);
     QStringList hours;
     for (int hour = 0; hour <= CLocationOptions::kMaxZoneHours; ++hour)
         hours << QString::number(hour);
-    m_pZoneHours = List(hours, "zoneHours", row);
-    m_pZoneMinutes = Field(CLocationOptions::kMaxZoneMinutes, "zoneMinutes", row);
+    m_pZoneHours = List(hours, "zoneHours", "Hour", row);
+    m_pZoneMinutes = Field(CLocationOptions::kMaxZoneMinutes, "zoneMinutes", "Minute", row);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("TimeZone    GMT"), row));

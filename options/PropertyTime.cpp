@@ -5,6 +5,7 @@
 #include "reminders/AudioBackEnd.h"
 #include "res/StringTable.h"
 #include "shell/FileDialog.h"
+#include "views/TabOrder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -42,6 +43,11 @@ CPropertyTime::CPropertyTime(CNoteOptions& values, QWidget* parent)
     layout->addStretch(1);
     ShowValues();
     ConnectControls();
+    CTabOrder::Set({m_pSpeaker, m_pWaveFile, m_pBrowse, m_pPlay, m_pMute, m_pStopAfter, m_pSeconds,
+                    m_pShowCountdown, m_pSaveHistory, m_pClearHistory, m_pDays, m_pSunday,
+                    m_pMonday});
+    m_pSeconds->setAccessibleName(QStringLiteral("Seconds"));
+    m_pDays->setAccessibleName(QStringLiteral("Days"));
 }
 
 CPropertyTime::~CPropertyTime() {

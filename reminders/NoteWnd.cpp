@@ -94,6 +94,7 @@ void CNoteWnd::CreateFields() {
 
     m_pText = new CRichTextField(this, true);
     m_pText->setFrameShape(QFrame::NoFrame);
+    m_pText->setAccessibleName(QStringLiteral("Note text"));
     m_pText->installEventFilter(this);
     connect(m_pText, &CRichTextField::linkClicked, this,
             [](const QString& url) { QDesktopServices::openUrl(QUrl::fromUserInput(url)); });
@@ -306,6 +307,7 @@ void CNoteWnd::StartAlarm(bool existedBefore) {
     setGeometry(m_rcInit);
     LayOut();
     m_pText->setEnabled(true);
+    m_pText->setTabChangesFocus(true); // Tab reaches the snooze row; Ctrl+Tab types a tab
     m_signal.Start(CAlarmSignal::SettingsOf(m_manager.Data()));
     m_ringTimer.start();
     show();
@@ -353,6 +355,7 @@ void CNoteWnd::FinishAlarm() {
 void CNoteWnd::ReturnToDesktop() {
     m_bAlarm = false;
     m_pSnooze->SetVisible(false);
+    m_pText->setTabChangesFocus(false);
     SetTopMost(m_pNote->m_bTopMost);
     setGeometry(ToQRect(m_pNote->m_rcWindow));
     LayOut();

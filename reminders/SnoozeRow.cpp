@@ -4,6 +4,7 @@
 #include "res/StringTable.h"
 #include "store/MessageBox.h"
 #include "views/HoverButton.h"
+#include "views/TabOrder.h"
 #include "zadad/QtTypes.h"
 
 #include <QCheckBox>
@@ -38,11 +39,13 @@ CSnoozeRow::CSnoozeRow(QWidget* window)
     m_pMinutes->setToolTip(Tip(kIdMinutes));
     m_pOk->setToolTip(Tip(kIdOk));
     for (QLineEdit* field : {m_pHours, m_pMinutes}) {
+        field->setAccessibleName(field->toolTip()); // the numbers have no label before them
         field->setAlignment(Qt::AlignRight);
         field->setMaxLength(4);
         field->installEventFilter(this);
     }
     connect(m_pOk, &QPushButton::clicked, this, &CSnoozeRow::okClicked);
+    CTabOrder::Set({m_pCheck, m_pHours, m_pMinutes, m_pOk});
     SetDefaults();
 }
 

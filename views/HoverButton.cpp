@@ -57,6 +57,11 @@ void CHoverButton::SetPressed(bool pressed) {
     }
 }
 
+bool CHoverButton::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTipChange) setAccessibleName(toolTip());
+    return QPushButton::event(event);
+}
+
 void CHoverButton::enterEvent(QEnterEvent* event) {
     SetMouseInside(true);
     QPushButton::enterEvent(event);

@@ -36,6 +36,8 @@ public:
     bool IsPressed() const { return m_bPressed; }
 
 protected:
+    // A drawn button is named for screen readers by its tooltip.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;

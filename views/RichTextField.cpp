@@ -135,6 +135,13 @@ void CRichTextField::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    if (m_bMultiLine && tabChangesFocus() && !isReadOnly() && event->key() == Qt::Key_Tab &&
+        event->modifiers() == Qt::ControlModifier) {
+        // Where Tab moves on to the next control, a tab is typed with Ctrl.
+        insertPlainText(QStringLiteral("\t"));
+        event->accept();
+        return;
+    }
     QTextEdit::keyPressEvent(event);
 }
 

@@ -6,6 +6,8 @@
 //
 // A single-line field (the note window's title) gives up the focus on Enter
 // instead of starting a new line, and keeps only the first line of a paste.
+// A multi-line field types a tab on Tab, or on Ctrl+Tab where Tab is to move
+// on to the next control (setTabChangesFocus).
 
 #include <QTextEdit>
 

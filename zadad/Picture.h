@@ -1,7 +1,9 @@
 #pragma once
 // CPicture: an image loaded from a file or from the program's built-in
 // "IMAGE" resources, drawn stretched or tiled (the window and toolbar
-// textures, the start-up logo). BMP, JPEG and PNG are read.
+// textures, the start-up logo). BMP, JPEG and PNG are read. A large picture
+// (a photograph chosen as a texture) is scaled down as it is read: a texture
+// needs only a tile, and a full-size photograph would fill the memory.
 
 #include "zadad/WinTypes.h"
 
@@ -14,6 +16,10 @@ class QPainter;
 
 class CPicture {
 public:
+    // The longest side a picture keeps; longer ones are read scaled down to
+    // it, keeping their proportions.
+    static constexpr int kMaxSide = 1024;
+
     CPicture();
     ~CPicture();
     CPicture(const CPicture&) = delete;

@@ -6,7 +6,9 @@
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
 #include "tests/support/FakeMessageBox.h"
+#include "tests/support/TabWalk.h"
 #include "tests/support/TestClock.h"
+#include "views/ElidingCombo.h"
 #include "views/RichTextField.h"
 #include "zadad/Utility.h"
 
@@ -17,6 +19,8 @@
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -174,16 +178,14 @@ TEST_F(NoteEditDlgTest, PlainNoteIsStoredAtMidnightAndNeverRings) {
     EXPECT_EQ(field.GetPlainText(), "return them");
 }
 
-TEST_F(NoteEditDlgTest, EndDateOfTodayIsRefusedWithTheWarning) {
+TEST_F(NoteEditDlgTest, EndDateOfTodayIsPutBackQuietlyAndRefusedAtOk) {
     CNoteEditDlg dlg(&m_data, kNow, nullptr);
     Click(Box(dlg, "repeat"));
     Click(Box(dlg, "end"));
     CDatePicker* end = Control<CDatePicker>(dlg, "endDate");
     end->SetDate(COleDateTime(2026, 12, 8, 0, 0, 0));
     emit end->editingFinished();
-    ASSERT_EQ(m_box.m_shown.size(), 1u);
-    EXPECT_EQ(m_box.m_shown[0].text,
-              "End Date must be one day later than start Date and later than today!");
+    EXPECT_TRUE(m_box.m_shown.empty()); // picking a day never stops on a message
     EXPECT_EQ(end->GetDate(), COleDateTime(2026, 12, 9, 0, 0, 0));
 
     // Set behind the picker's back, OK still refuses it and keeps the dialog.
@@ -192,7 +194,9 @@ TEST_F(NoteEditDlgTest, EndDateOfTodayIsRefusedWithTheWarning) {
         end->SetDate(COleDateTime(2026, 12, 8, 0, 0, 0));
     }
     Press(dlg);
-    EXPECT_EQ(m_box.m_shown.size(), 2u);
+    ASSERT_EQ(m_box.m_shown.size(), 1u);
+    EXPECT_EQ(m_box.m_shown[0].text,
+              "End Date must be one day later than start Date and later than today!");
     EXPECT_NE(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(m_data.m_noteManager.GetCount(), 0u);
     EXPECT_TRUE(Box(dlg, "end")->isChecked()); // everything as entered
@@ -295,4 +299,54 @@ TEST_F(NoteEditDlgTest, HolidayItemHasNoTimeCategoryOrReminder) {
     EXPECT_EQ(item.m_nWeekOrdinal, 3);
     EXPECT_EQ(item.m_nWeekDay, 5);
     EXPECT_EQ(item.m_nMonth, 11);
+}
+
+TEST_F(NoteEditDlgTest, TabWalksTheControlsInReadingOrder) {
+    const struct {
+        const char* state;
+        std::function<void(CNoteEditDlg&)> set;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"a new note as it opens",
+         [](CNoteEditDlg&) {},
+         {"Event", "Category", "Start", "Start time", "Repeat Every", "Remind Me Prior",
+          "Days prior", "Note text", "OK", "Cancel"}},
+        {"every control enabled",
+         [](CNoteEditDlg& dlg) {
+             Click(Box(dlg, "repeat"));
+             Choose(List(dlg, "unit"), 5); // "Year"
+             Click(Box(dlg, "weekDay"));
+             Click(Box(dlg, "end"));
+         },
+         {"Event", "Category", "Start", "Start time", "Repeat Every", "Every", "Unit", "Week Day",
+          "Ordinal", "Weekday", "Month", "End", "End date", "Remind Me Prior", "Days prior",
+          "Note text", "OK", "Cancel"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        CNoteEditDlg dlg(&m_data, kNow, nullptr);
+        dlg.show();
+        c.set(dlg);
+        EXPECT_EQ(TabWalk(Control<QLineEdit>(dlg, "title")), c.expected);
+    }
+}
+
+TEST_F(NoteEditDlgTest, LongCategoryNameIsCutShortAndKeepsTheDialogNarrow) {
+    // Two names longer than the box shows: the box asks the same width for both.
+    CCalendarData other;
+    m_data.m_arrCategories[1].m_strName = std::string(200, 'w');
+    other.m_arrCategories[1].m_strName = std::string(40, 'w');
+    CNoteEditDlg dlg(&m_data, kNow, nullptr);
+    CNoteEditDlg shorter(&other, kNow, nullptr);
+    auto* category = Control<CElidingCombo>(dlg, "category");
+    EXPECT_EQ(category->sizeHint().width(),
+              Control<CElidingCombo>(shorter, "category")->sizeHint().width());
+    EXPECT_LE(dlg.minimumSizeHint().width(), 640); // OK and Cancel stay on a small screen
+
+    dlg.show();
+    Choose(category, 1);
+    const QString shown = category->ShownText();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LT(shown.size(), 200);
+    EXPECT_EQ(category->currentText().size(), 200); // the name itself stays whole
 }

@@ -1,7 +1,8 @@
 // Shows one of the editor's or the options' windows in a given state, so that
 // it can be looked at (screenshots under Xvfb). Not a test: it runs until
 // the window is closed.
-//   show_dialogs editor-new | editor-weekday | editor-history | options PAGE
+//   show_dialogs editor-new | editor-weekday | editor-history | editor-longcategory
+//                | options PAGE
 // The program directory is a fresh temporary one holding the starting holidays.
 #include "almanac/HolidayList.h"
 #include "almanac/StartingHolidays.h"
@@ -39,8 +40,15 @@ CNote* AddHistoryCopy(CCalendarData& data) {
     return data.AddNote(std::move(note));
 }
 
+// A note filed under a category whose name is far longer than the box.
+CNote* AddLongCategoryNote(CCalendarData& data) {
+    data.m_arrCategories[1].m_strName = "Family and friends, " + std::string(180, 'W');
+    return data.AddNote(std::make_unique<CNote>(kNoteMemo, "Picnic", "", kNow, WORD{1}));
+}
+
 int ShowEditor(CCalendarData& data, const char* state) {
     CNote* note = nullptr;
+    if (std::strcmp(state, "editor-longcategory") == 0) note = AddLongCategoryNote(data);
     if (std::strcmp(state, "editor-weekday") == 0) note = AddWeekdayNote(data);
     if (std::strcmp(state, "editor-history") == 0) note = AddHistoryCopy(data);
     CNoteEditDlg editor(&data, kNow, note);

@@ -12,6 +12,7 @@
 #include "store/ProgramFlags.h"
 #include "tests/support/FakeAudioBackEnd.h"
 #include "tests/support/FakeMessageBox.h"
+#include "tests/support/TabWalk.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestClock.h"
 
@@ -73,6 +74,15 @@ protected:
         std::stringstream s;
         s << in.rdbuf();
         return s.str();
+    }
+
+    // A small picture file in the given format, by its full path.
+    std::string Picture(const char* name, const char* format) const {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(QColor(120, 90, 60));
+        const std::string path = m_home.File(name);
+        EXPECT_TRUE(image.save(QString::fromStdString(path), format));
+        return path;
     }
 
     template <typename T> static T* Control(COptionSheet& sheet, const char* name) {
@@ -382,18 +392,78 @@ TEST_F(OptionSheetTest, UntickingSunInformationGreysThePlaceButKeepsIt) {
 }
 
 TEST_F(OptionSheetTest, ResetAfterTwoTexturesSavesEmptyPaths) {
+    const std::string wood = Picture("wood.jpg", "JPEG");
+    const std::string paper = Picture("paper.bmp", "BMP");
     COptionSheet sheet(m_data);
     Open(sheet, kAppearancePage);
-    CFileDialog::QueueAnswer(QStringLiteral("/pictures/wood.jpg"));
+    CFileDialog::QueueAnswer(QString::fromStdString(wood));
     Control<QPushButton>(sheet, "windowTexture")->click();
-    CFileDialog::QueueAnswer(QStringLiteral("/pictures/paper.bmp"));
+    CFileDialog::QueueAnswer(QString::fromStdString(paper));
     Control<QPushButton>(sheet, "toolbarTexture")->click();
-    EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, "/pictures/wood.jpg");
-    EXPECT_EQ(sheet.Values().m_appearance.m_strToolbarTexture, "/pictures/paper.bmp");
+    EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, wood);
+    EXPECT_EQ(sheet.Values().m_appearance.m_strToolbarTexture, paper);
     Control<QPushButton>(sheet, "reset")->click();
     Ok(sheet);
     EXPECT_EQ(m_data.m_strWindowTexture, "");
     EXPECT_EQ(m_data.m_strToolbarTexture, "");
+}
+
+TEST_F(OptionSheetTest, TextureThatIsNoPictureIsRefusedWithAMessage) {
+    const std::string wood = Picture("wood.jpg", "JPEG");
+    const std::string notes = m_home.File("notes.jpg");
+    std::ofstream(notes) << "shopping list, not a photograph";
+    COptionSheet sheet(m_data);
+    Open(sheet, kAppearancePage);
+    CFileDialog::QueueAnswer(QString::fromStdString(wood));
+    Control<QPushButton>(sheet, "windowTexture")->click();
+    CFileDialog::QueueAnswer(QString::fromStdString(notes));
+    Control<QPushButton>(sheet, "windowTexture")->click();
+    ASSERT_EQ(m_box.m_shown.size(), 1u);
+    EXPECT_EQ(m_box.m_shown[0].text, notes + " could not be read as a picture.");
+    EXPECT_EQ(m_box.m_shown[0].caption, "Warning");
+    EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, wood); // the good one stays
+}
+
+TEST_F(OptionSheetTest, TabWalksEachPageInReadingOrder) {
+    // Every control enabled: a wave file to play, the sunrise place in use.
+    m_data.m_nAlarmSound = 148;
+    m_data.m_strWaveFile = "/sounds/bell.wav";
+    g_bShowSunInfo = 1;
+    COptionSheet sheet(m_data);
+    sheet.show();
+    const struct {
+        int page;
+        const char* first;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {kNotePage,
+         "speaker",
+         {"Speaker", "Wave file", "Browse", "Play", "Mute", "Stop alarm after", "Seconds",
+          "Show count down by default", "Save History", "Clear History After ", "Days", "Sunday",
+          "Monday", "OK", "Cancel", "Note"}},
+        {kHolidayPage, "holidays", {"Holidays", "Add", "Remove", "OK", "Cancel", "Holiday"}},
+        {kCategoryPage,
+         "categories",
+         {"Categories", "New Category", "Remove", "OK", "Cancel", "Categories"}},
+        {kAppearancePage,
+         "windowTexture",
+         {"Window Texture", "Toolbar Texture", "Reset", "OK", "Cancel", "Appearance"}},
+        {kOtherPage,
+         "showSun",
+         {"Show Sunrise/Sunset Information", "Latitude", "Latitude degrees", "Latitude minutes",
+          "Latitude seconds", "Longitude", "Longitude degrees", "Longitude minutes",
+          "Longitude seconds", "TimeZone GMT", "Hour", "Minute", "Daylight Saving", "OK", "Cancel",
+          "Other"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        Open(sheet, c.page);
+        EXPECT_EQ(TabWalk(Control<QWidget>(sheet, c.first)), c.expected);
+    }
+    CNewCategoryDlg newCategory;
+    newCategory.show();
+    EXPECT_EQ(TabWalk(newCategory.findChild<QWidget*>(QStringLiteral("name"))),
+              (std::vector<std::string>{"Name", "OK", "Cancel"}));
 }
 
 TEST_F(OptionSheetTest, PreviewShowsBothTexturesAndTheTextSample) {

@@ -4,6 +4,7 @@
 #include "tests/reminders/NoteWndHarness.h"
 
 #include "reminders/SnoozeRow.h"
+#include "tests/support/TabWalk.h"
 #include "views/HoverButton.h"
 #include "views/RichTextField.h"
 
@@ -273,6 +274,21 @@ TEST_F(NoteWndTest, DesktopNoteRingsAndReturnsToItsPlace) {
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(window->SnoozeRow().Ok()->isVisible());
     EXPECT_TRUE(note->m_bOnDesktop);
+    // On the desktop again, Tab in the text is a tab of the note's own.
+    window->TextField()->setFocus();
+    QTest::keyClick(window->TextField(), Qt::Key_Tab);
+    EXPECT_TRUE(window->TextField()->toPlainText().contains('\t'));
+}
+
+TEST_F(NoteWndTest, TabWalksTheTextAndTheSnoozeRowOfARingingWindow) {
+    CNote* note = AddOneTime("Dentist", Now());
+    Tick();
+    CNoteWnd* window = WindowOf(note);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(TabWalk(window->TextField()),
+              (std::vector<std::string>{"Note text", "Remind me again after", "Input delay hours",
+                                        "Input delay minutes", "Close dialog"}));
+    EXPECT_FALSE(window->TextField()->toPlainText().contains('\t'));
 }
 
 TEST_F(NoteWndTest, RingingNotePutOnTheDesktopStaysThereAfterTheAlarm) {

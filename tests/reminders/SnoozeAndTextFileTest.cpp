@@ -61,6 +61,25 @@ TEST(NoteTextFile, NameFromTheTitle) {
     EXPECT_EQ(CNoteTextFile::SuggestedName("Rent 1/2"), "Rent 1_2.txt");
 }
 
+TEST(NoteTextFile, LongTitleIsCutToAFileNameBetweenTwoCharacters) {
+    const std::size_t room = CNoteTextFile::kMaxNameBytes - std::string(".txt").size();
+    const struct {
+        std::string title;
+        std::string kept; // the part of the title before ".txt"
+    } cases[] = {
+        {std::string(room, 'a'), std::string(room, 'a')},                      // fits exactly
+        {std::string(room + 1, 'a'), std::string(room, 'a')},                  // one byte over
+        {std::string(room - 1, 'x') + "\xC3\xA9", std::string(room - 1, 'x')}, // cut inside "é"
+        {std::string(room - 2, 'x') + "\xE2\x82\xAC", std::string(room - 2, 'x')}, // inside "€"
+    };
+    for (const auto& c : cases) {
+        const CTempHome home;
+        const std::string name = CNoteTextFile::SuggestedName(c.title);
+        EXPECT_EQ(name, c.kept + ".txt") << c.title.size();
+        EXPECT_TRUE(CNoteTextFile::Save(home.File(name), c.title, "")); // the disk takes it
+    }
+}
+
 TEST(NoteTextFile, TitleTwoLineBreaksThenTheText) {
     CTempHome home;
     const std::string path = home.File("Dentist.txt");

@@ -174,6 +174,23 @@ TEST(RichTextField, EnterStartsALineInAMultiLineField) {
     EXPECT_EQ(window.dialog.result(), QDialog::Rejected);
 }
 
+TEST(RichTextField, TabTypesATabOrMovesOnWithCtrlTabTyping) {
+    const struct {
+        bool tabMovesOn;
+        Qt::KeyboardModifiers keys;
+        const char* typed;
+    } cases[] = {{false, Qt::NoModifier, "\t"},
+                 {true, Qt::NoModifier, ""},
+                 {true, Qt::ControlModifier, "\t"}};
+    for (const auto& c : cases) {
+        CDialogWithField window(true);
+        window.field->setTabChangesFocus(c.tabMovesOn);
+        QTest::keyClick(window.field, Qt::Key_Tab, c.keys);
+        EXPECT_EQ(window.field->GetPlainText(), c.typed);
+        EXPECT_EQ(window.field->hasFocus(), *c.typed != '\0') << "moved on when nothing was typed";
+    }
+}
+
 TEST(RichTextField, SingleLinePasteKeepsTheFirstLine) {
     CRichTextField field(nullptr, false);
     QApplication::clipboard()->setText(QStringLiteral("first\nsecond"));

@@ -5,6 +5,7 @@
 #include "zadad/Utility.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 namespace {
@@ -31,6 +32,42 @@ TEST_P(PictureFiles, LoadsEachFormatByItsContent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PictureFiles, ::testing::Values("BMP", "JPEG", "PNG"));
+
+// A large picture is read scaled down, in its proportions; a small one whole.
+struct LargePicture {
+    const char* format;
+    QSize file;
+    QSize kept;
+};
+
+class LargePictures : public ::testing::TestWithParam<LargePicture> {};
+
+TEST_P(LargePictures, AreReadScaledDownToATile) {
+    const LargePicture& c = GetParam();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("photo");
+    QImage image(c.file, QImage::Format_RGB32);
+    image.fill(QColor(200, 60, 30));
+    ASSERT_TRUE(image.save(file, c.format));
+    image = QImage(); // the test's own copy need not sit in memory meanwhile
+    const int limitBefore = QImageReader::allocationLimit();
+
+    CPicture picture;
+    ASSERT_TRUE(picture.Load(file.toStdString()));
+    EXPECT_EQ(QSize(picture.Width(), picture.Height()), c.kept);
+    const QColor middle = picture.Image()->pixelColor(c.kept.width() / 2, c.kept.height() / 2);
+    EXPECT_NEAR(middle.red(), 200, 8);
+    EXPECT_NEAR(middle.green(), 60, 8);
+    EXPECT_EQ(QImageReader::allocationLimit(), limitBefore);
+}
+
+constexpr int kSide = CPicture::kMaxSide;
+INSTANTIATE_TEST_SUITE_P(Sizes, LargePictures,
+                         ::testing::Values(
+                             // A photograph larger than the image reader takes at its full size.
+                             LargePicture{"JPEG", {6000, 6000}, {kSide, kSide}},
+                             LargePicture{"BMP", {3 * kSide, 3 * kSide / 2}, {kSide, kSide / 2}},
+                             LargePicture{"PNG", {kSide, kSide / 3}, {kSide, kSide / 3}}));
 
 TEST(Picture, AMissingFileIsNotLoadedAndDrawsNothing) {
     CPicture picture;
