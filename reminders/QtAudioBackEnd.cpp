@@ -1,16 +1,12 @@
 #include "reminders/QtAudioBackEnd.h"
 
-#include "reminders/ToneWave.h"
-
 #include <QApplication>
 #include <QAudioDevice>
-#include <QDir>
 #include <QFile>
 #include <QMediaDevices>
 #include <QUrl>
 
-CQtAudioBackEnd::CQtAudioBackEnd(QObject* parent)
-    : QObject(parent), m_toneFile(QDir::tempPath() + QStringLiteral("/orrindale-tone-XXXXXX.wav")) {
+CQtAudioBackEnd::CQtAudioBackEnd(QObject* parent) : QObject(parent) {
     connect(&m_loop, &QSoundEffect::statusChanged, this, &CQtAudioBackEnd::OnLoopStatus);
     CAudioBackEnd::Install(this);
 }
@@ -51,26 +47,6 @@ int CQtAudioBackEnd::OutputDeviceCount() const {
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 }
 
-bool CQtAudioBackEnd::PrepareTone() {
-    if (m_bToneReady) return true;
-    if (m_bToneFailed) return false;
-    const std::vector<std::uint8_t> wave = CToneWave::Make();
-    const auto size = static_cast<qint64>(wave.size());
-    if (!m_toneFile.open() ||
-        m_toneFile.write(reinterpret_cast<const char*>(wave.data()), size) != size ||
-        !m_toneFile.flush()) {
-        m_bToneFailed = true;
-        return false;
-    }
-    m_tone.setSource(QUrl::fromLocalFile(m_toneFile.fileName()));
-    m_bToneReady = true;
-    return true;
-}
-
 void CQtAudioBackEnd::Beep() {
-    if (OutputDeviceCount() > 0 && PrepareTone() && m_tone.status() != QSoundEffect::Error) {
-        m_tone.play();
-        return;
-    }
-    QApplication::beep();
+    if (OutputDeviceCount() == 0 || !m_beep.Beep()) QApplication::beep();
 }

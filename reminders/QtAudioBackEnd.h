@@ -1,13 +1,14 @@
 #pragma once
 // The real sound of the program: the alarm's wave file loops through a
-// QSoundEffect, the beep is a short tone of the program's own making (the
+// QSoundEffect; the beep is a short tone of the program's own making, played
+// through one audio output that stays open while beeps keep coming (the
 // desktop's bell when there is no output device to play it on).
 
 #include "reminders/AudioBackEnd.h"
+#include "reminders/BeepOutput.h"
 
 #include <QObject>
 #include <QSoundEffect>
-#include <QTemporaryFile>
 
 class CQtAudioBackEnd : public QObject, public CAudioBackEnd {
     Q_OBJECT
@@ -25,11 +26,7 @@ public:
 
 private:
     void OnLoopStatus();
-    bool PrepareTone();
 
     QSoundEffect m_loop;
-    QSoundEffect m_tone;
-    QTemporaryFile m_toneFile;
-    bool m_bToneReady = false;
-    bool m_bToneFailed = false;
+    CBeepOutput m_beep;
 };
