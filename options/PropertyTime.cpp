@@ -166,7 +166,7 @@ void CPropertyTime::OnPlay() {
     }
     m_pPlay->setText(Text(kStringStop));
     m_bPreviewing = true;
-    CAudioBackEnd::Current().PlayLoop(m_values.m_strWaveFile);
+    CAudioBackEnd::Current().PlayLoop(m_values.m_strWaveFile, nullptr);
 }
 
 void CPropertyTime::StopPreview() {

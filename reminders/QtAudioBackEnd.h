@@ -9,15 +9,24 @@
 
 #include <QObject>
 #include <QSoundEffect>
+#include <QTimer>
+
+#include <memory>
 
 class CQtAudioBackEnd : public QObject, public CAudioBackEnd {
     Q_OBJECT
 public:
-    explicit CQtAudioBackEnd(QObject* parent = nullptr);
+    // A wave file not loaded within this time counts as one that cannot be
+    // played (a file cut short never finishes loading): an alarm must not
+    // wait in silence for a sound that never comes.
+    static constexpr int kLoadLimitMs = 5000;
+
+    explicit CQtAudioBackEnd(QObject* parent = nullptr, int loadLimitMs = kLoadLimitMs);
     ~CQtAudioBackEnd() override;
 
-    bool PlayLoop(const std::string& path) override;
+    bool PlayLoop(const std::string& path, LoopFailed onFailed) override;
     void Stop() override;
+    void CheckFile(const std::string& path, FileChecked answer) override;
     int OutputDeviceCount() const override;
     void Beep() override;
 
@@ -25,8 +34,18 @@ public:
     static bool LooksLikeWave(const QString& path);
 
 private:
+    std::unique_ptr<QSoundEffect> LoadEffect(const QString& file,
+                                             void (CQtAudioBackEnd::*onStatus)());
     void OnLoopStatus();
+    void FailLoop();
+    void OnCheckStatus();
+    void AnswerCheck(bool playable);
 
-    QSoundEffect m_loop;
+    std::unique_ptr<QSoundEffect> m_pLoop;
+    LoopFailed m_loopFailed;
+    QTimer m_loopLoading;
+    std::unique_ptr<QSoundEffect> m_pCheck;
+    FileChecked m_fileChecked;
+    QTimer m_checkLoading;
     CBeepOutput m_beep;
 };

@@ -29,6 +29,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -37,6 +38,8 @@ namespace {
 // A second counts as sounding well below that, so that a quieter mix or a
 // beep cut by the second's edge still counts.
 constexpr int kSoundingPeak = 1000;
+// A file that is still loading after this long will not load at all.
+constexpr int kLoadLimitMs = 1000;
 // How much longer than its length a recording may take to arrive.
 constexpr int kSpareSeconds = 10;
 
@@ -97,6 +100,11 @@ QByteArray UndecodableWave() {
     return bytes;
 }
 
+QByteArray TruncatedWave() {
+    // The tone's file, cut short of the length its header gives.
+    return Bytes(CToneWave::Make(CToneWave::kFrequency, 2000)).left(4096);
+}
+
 std::string WriteWave(const CTempHome& home, const std::string& name, const QByteArray& bytes) {
     const std::string path = home.File(name);
     QFile file(QString::fromStdString(path));
@@ -110,7 +118,7 @@ protected:
         const QString problem = m_server.Start();
         if (!problem.isEmpty())
             GTEST_SKIP() << "no sound server to listen to: " << problem.toStdString();
-        m_pAudio = std::make_unique<CQtAudioBackEnd>();
+        m_pAudio = std::make_unique<CQtAudioBackEnd>(nullptr, kLoadLimitMs);
         ASSERT_GT(m_pAudio->OutputDeviceCount(), 0) << "the null sink is no output device";
     }
     void TearDown() override { ResetProgramFlags(); }
@@ -167,5 +175,35 @@ TEST_F(NullSink, OverdueReminderSoundsInEverySecondItRings) {
         ASSERT_GE(levels.size(), static_cast<std::size_t>(ring.nSeconds)) << "recording lost";
         for (std::size_t i = 0; i < levels.size(); ++i)
             EXPECT_GE(levels[i].nPeak, kSoundingPeak) << "silent second " << i + 1;
+    }
+}
+
+TEST_F(NullSink, FilesAreCheckedByLoadingThemAndAnUnplayableOneNeverLoopsInSilence) {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool bPlayable;
+    } cases[] = {
+        {"tone.wav", Bytes(CToneWave::Make()), true},
+        {"alarm.wav", UndecodableWave(), false},
+        {"truncated.wav", TruncatedWave(), false},
+    };
+    const int limitMs = kLoadLimitMs + 2000;
+    for (const auto& file : cases) {
+        SCOPED_TRACE(file.name);
+        const std::string path = WriteWave(m_home, file.name, file.bytes);
+        std::optional<bool> answer;
+        m_pAudio->CheckFile(path, [&answer](bool playable) { answer = playable; });
+        RunEventsUntil([&answer] { return answer.has_value(); }, limitMs);
+        EXPECT_EQ(answer, std::optional<bool>(file.bPlayable));
+
+        // Played once checked, as "Play" on the options page does.
+        bool failed = false;
+        const bool accepted = m_pAudio->PlayLoop(path, [&failed] { failed = true; });
+        if (file.bPlayable)
+            EXPECT_TRUE(accepted);
+        else
+            EXPECT_TRUE(RunEventsUntil([&] { return !accepted || failed; }, limitMs));
+        m_pAudio->Stop();
     }
 }
