@@ -14,6 +14,7 @@ PACKAGES=(
   qt6-qpa-plugins qt6-image-formats-plugins libqt6multimedia6 gstreamer1.0-plugins-base
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth ccache
+  pulseaudio pulseaudio-utils
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

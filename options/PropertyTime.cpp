@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -66,6 +67,10 @@ QWidget* CPropertyTime::CreateAlarmGroup() {
     m_pPlay = Layout::Named(new QPushButton(Text(kStringPlay), group), "play");
     m_pWavePath = Layout::Named(new QLabel(group), "wavePath");
     m_pWavePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pWaveProblem = Layout::Named(
+        new QLabel(QStringLiteral("This file cannot be played: the alarm beeps instead."), group),
+        "waveProblem");
+    m_pWaveProblem->setVisible(false);
     m_pStopAfter =
         Layout::Named(new QCheckBox(QStringLiteral("Stop alarm after"), group), "stopAfter");
     m_pSeconds = Layout::Named(new CNumberField(0, kMaxSeconds, group), "seconds");
@@ -77,6 +82,7 @@ QWidget* CPropertyTime::CreateAlarmGroup() {
     layout->addLayout(Layout::Row({m_pSpeaker}));
     layout->addLayout(Layout::Row({m_pWaveFile, m_pBrowse, m_pPlay}));
     layout->addWidget(m_pWavePath);
+    layout->addWidget(m_pWaveProblem);
     layout->addLayout(Layout::Row({m_pMute}));
     layout->addLayout(
         Layout::Row({m_pStopAfter, m_pSeconds, new QLabel(QStringLiteral("seconds"), group)}));
@@ -139,6 +145,8 @@ void CPropertyTime::ShowValues() {
     if (CAudioBackEnd::Current().OutputDeviceCount() == 0)
         for (QWidget* wave : std::initializer_list<QWidget*>{m_pWaveFile, m_pBrowse, m_pPlay})
             wave->setEnabled(false);
+    else if (!m_values.m_strWaveFile.empty())
+        CheckWaveFile();
 }
 
 void CPropertyTime::ConnectControls() {
@@ -170,9 +178,20 @@ void CPropertyTime::OnPlay() {
         StopPreview();
         return;
     }
+    // The answer may come once the file has been loaded, when the page may
+    // be gone or the preview over.
+    const QPointer<CPropertyTime> page(this);
+    const bool playing = CAudioBackEnd::Current().PlayLoop(m_values.m_strWaveFile, [page] {
+        if (!page || !page->m_bPreviewing) return;
+        page->StopPreview();
+        page->ShowWaveProblem(true);
+    });
+    if (!playing) {
+        ShowWaveProblem(true);
+        return;
+    }
     m_pPlay->setText(Text(kStringStop));
     m_bPreviewing = true;
-    CAudioBackEnd::Current().PlayLoop(m_values.m_strWaveFile);
 }
 
 void CPropertyTime::StopPreview() {
@@ -180,6 +199,19 @@ void CPropertyTime::StopPreview() {
     m_bPreviewing = false;
     m_pPlay->setText(Text(kStringPlay));
     CAudioBackEnd::Current().Stop();
+}
+
+void CPropertyTime::CheckWaveFile() {
+    ShowWaveProblem(false);
+    const QPointer<CPropertyTime> page(this);
+    const std::string path = m_values.m_strWaveFile;
+    CAudioBackEnd::Current().CheckFile(path, [page, path](bool playable) {
+        if (page && page->m_values.m_strWaveFile == path) page->ShowWaveProblem(!playable);
+    });
+}
+
+void CPropertyTime::ShowWaveProblem(bool unplayable) {
+    m_pWaveProblem->setVisible(unplayable);
 }
 
 void CPropertyTime::OnBrowse() {
@@ -192,6 +224,7 @@ void CPropertyTime::OnBrowse() {
     m_values.m_strWaveFile = path.toStdString();
     m_pWavePath->setText(path);
     m_pPlay->setEnabled(true);
+    CheckWaveFile();
 }
 
 void CPropertyTime::OnStopAfter() {

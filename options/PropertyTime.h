@@ -36,6 +36,8 @@ private:
     void OnSaveHistory();
     void OnClearHistory();
     void StopPreview();
+    void CheckWaveFile();
+    void ShowWaveProblem(bool unplayable);
     int ChosenRadio() const;
 
     CNoteOptions& m_values;
@@ -47,6 +49,7 @@ private:
     QPushButton* m_pBrowse = nullptr;
     QPushButton* m_pPlay = nullptr;
     QLabel* m_pWavePath = nullptr;
+    QLabel* m_pWaveProblem = nullptr; // the wave file cannot be played
     QCheckBox* m_pStopAfter = nullptr;
     CNumberField* m_pSeconds = nullptr;
     QCheckBox* m_pShowCountdown = nullptr;

@@ -4,8 +4,11 @@ namespace {
 
 class CSilentAudioBackEnd : public CAudioBackEnd {
 public:
-    bool PlayLoop(const std::string&) override { return false; }
+    bool PlayLoop(const std::string&, LoopFailed) override { return false; }
     void Stop() override {}
+    void CheckFile(const std::string&, FileChecked answer) override {
+        if (answer) answer(false);
+    }
     int OutputDeviceCount() const override { return 0; }
     void Beep() override {}
 };

@@ -6,9 +6,7 @@ bool CSharedWave::s_bPlaying = false;
 bool CSharedWave::s_bFailed = false;
 
 void CSharedWave::Play(const std::string& path) {
-    CAudioBackEnd& audio = CAudioBackEnd::Current();
-    audio.SetLoopFailedHandler(&CSharedWave::OnLoopFailed);
-    s_bPlaying = audio.PlayLoop(path);
+    s_bPlaying = CAudioBackEnd::Current().PlayLoop(path, &CSharedWave::OnLoopFailed);
     s_bFailed = !s_bPlaying;
 }
 
@@ -18,7 +16,7 @@ void CSharedWave::Stop() {
 }
 
 void CSharedWave::OnLoopFailed() {
-    if (!s_bPlaying) return; // a loop stopped on purpose is no failure
+    if (!s_bPlaying) return; // a late word from a loop stopped on purpose
     s_bPlaying = false;
     s_bFailed = true;
 }

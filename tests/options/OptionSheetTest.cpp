@@ -33,6 +33,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -189,6 +190,50 @@ TEST_F(OptionSheetTest, WaveFileChosenIsSavedAndPreviewEndsWithTheSheet) {
     EXPECT_FALSE(m_audio.IsLooping());
     EXPECT_EQ(m_data.m_nAlarmSound, 148);
     EXPECT_EQ(m_data.m_strWaveFile, "/sounds/bell.wav");
+}
+
+TEST_F(OptionSheetTest, UnplayableWaveFileIsSaidAtOnceAndNeverPretendsToPlay) {
+    const struct {
+        const char* name;
+        bool bRefused;                 // refused at once (not a wave file at all)
+        bool bChosenBefore;            // the page opens with the file, else it is browsed
+        std::optional<bool> checkSays; // the check's answer once the file has loaded
+        bool bSaidOnChoosing;
+        bool bLoopFails; // the preview breaks down once loaded
+        const char* playText;
+        bool bSaidAfterPlay;
+    } cases[] = {
+        {"not a wave file", true, false, std::nullopt, true, false, "Play", true},
+        {"not a wave file, chosen before", true, true, std::nullopt, true, false, "Play", true},
+        {"undecodable", false, false, false, true, true, "Play", true},
+        {"breaks down while previewing", false, false, true, false, true, "Play", true},
+        {"playable", false, false, true, false, false, "Stop", false},
+    };
+    const std::string file = "/sounds/alarm.wav";
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        m_audio.m_bRefuseFiles = row.bRefused;
+        m_data.m_nAlarmSound = row.bChosenBefore ? 148 : 147;
+        m_data.m_strWaveFile = row.bChosenBefore ? file : "";
+        COptionSheet sheet(m_data);
+        if (!row.bChosenBefore) {
+            Control<QRadioButton>(sheet, "waveFile")->click();
+            CFileDialog::QueueAnswer(QString::fromStdString(file));
+            Control<QPushButton>(sheet, "browse")->click();
+        }
+        ASSERT_FALSE(m_audio.m_checked.empty());
+        EXPECT_EQ(m_audio.m_checked.back(), file);
+        if (row.checkSays) m_audio.AnswerCheck(*row.checkSays);
+        auto* problem = Control<QLabel>(sheet, "waveProblem");
+        EXPECT_EQ(!problem->isHidden(), row.bSaidOnChoosing);
+
+        auto* play = Control<QPushButton>(sheet, "play");
+        play->click();
+        if (row.bLoopFails) m_audio.FailLoop();
+        EXPECT_EQ(play->text(), row.playText);
+        EXPECT_EQ(m_audio.IsLooping(), std::string(row.playText) == "Stop");
+        EXPECT_EQ(!problem->isHidden(), row.bSaidAfterPlay);
+    }
 }
 
 TEST_F(OptionSheetTest, WaveFileWithoutAFileIsSavedAsSpeaker) {

@@ -8,13 +8,14 @@ CFakeAudioBackEnd::~CFakeAudioBackEnd() {
     CAudioBackEnd::Install(nullptr);
 }
 
-bool CFakeAudioBackEnd::PlayLoop(const std::string& path) {
+bool CFakeAudioBackEnd::PlayLoop(const std::string& path, LoopFailed onFailed) {
     if (m_bRefuseFiles || path.empty()) {
         m_strLooping.clear();
         return false;
     }
     m_played.push_back(path);
     m_strLooping = path;
+    m_loopFailed = std::move(onFailed);
     return true;
 }
 
@@ -23,7 +24,22 @@ void CFakeAudioBackEnd::Stop() {
     m_strLooping.clear();
 }
 
+void CFakeAudioBackEnd::CheckFile(const std::string& path, FileChecked answer) {
+    m_checked.push_back(path);
+    m_fileChecked = nullptr;
+    if (m_bRefuseFiles || path.empty())
+        answer(false);
+    else
+        m_fileChecked = std::move(answer);
+}
+
 void CFakeAudioBackEnd::FailLoop() {
     m_strLooping.clear();
-    ReportLoopFailed();
+    if (m_loopFailed) m_loopFailed();
+}
+
+void CFakeAudioBackEnd::AnswerCheck(bool playable) {
+    const FileChecked answer = std::move(m_fileChecked);
+    m_fileChecked = nullptr;
+    if (answer) answer(playable);
 }
