@@ -1,0 +1,45 @@
+#include "views/MainWndCommands.h"
+
+namespace {
+
+struct CArrow {
+    int command;
+    int weekTip;
+    int monthStep;
+    int weekStep;
+};
+
+constexpr CArrow kArrows[] = {
+    {kMainBack, 137, -1, -1},
+    {kMainForward, 138, 1, 1},
+    {kMainBackYear, 139, -12, -4},
+    {kMainForwardYear, 140, 12, 4},
+};
+
+const CArrow* FindArrow(int command) {
+    for (const CArrow& arrow : kArrows)
+        if (arrow.command == command) return &arrow;
+    return nullptr;
+}
+
+} // namespace
+
+int NavigationTipId(int command, bool monthMode) {
+    const CArrow* arrow = FindArrow(command);
+    return arrow && !monthMode ? arrow->weekTip : command;
+}
+
+int NavigationStep(int command, bool monthMode) {
+    const CArrow* arrow = FindArrow(command);
+    if (!arrow) return 0;
+    return monthMode ? arrow->monthStep : arrow->weekStep;
+}
+
+int FilterOfCommand(int command) {
+    if (command < kMainFilterToday || command > kMainFilterAll) return -1;
+    return command - kMainFilterToday;
+}
+
+int CommandOfFilter(int filter) {
+    return filter >= 0 && filter <= 2 ? kMainFilterToday + filter : kMainFilterAll;
+}
