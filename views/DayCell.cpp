@@ -1,0 +1,233 @@
+#include "views/DayCell.h"
+
+#include "res/Resources.h"
+#include "views/GridGeometry.h"
+#include "zadad/QtTypes.h"
+#include "zadad/Utility.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace {
+
+// Blue: holiday items and the selected item.
+constexpr COLORREF kItemBlue = 0x00FF0000;
+constexpr COLORREF kPrintOtherMonth = 0x00F5F5F5;
+// Luminance steps of the heading band: the selected cell darker, today lighter.
+constexpr int kSelectedBandLuma = -100;
+constexpr int kTodayBandLuma = 400;
+// Room around the heading text, between the icon and the text, and below each item.
+constexpr int kHeadingPad = 3;
+constexpr int kItemPad = 2;
+constexpr int kIconGap = 3;
+constexpr int kItemGap = 1;
+
+int LineHeight(const QFont& font, const QPaintDevice* device) {
+    return static_cast<int>(std::ceil(QFontMetricsF(font, device).height()));
+}
+
+QTextOption WrapOption() {
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    // Words wrap; a word longer than the line breaks rather than running out of the cell.
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// The text laid out in lines of width; returns the height it needs.
+int LayOutText(QTextLayout& layout, int width) {
+    layout.setTextOption(WrapOption());
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(width, 1));
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    return static_cast<int>(std::ceil(height));
+}
+
+int IconSpace(const CCellLook& look) {
+    return look.bPrinting ? 0 : resources::kNoteIconSize + kIconGap;
+}
+
+QColor Background(const CCellLook& look, const COleDateTime& day) {
+    const bool otherMonth = look.bMonthGrid && day.GetMonth() != look.nShownMonth;
+    if (look.bPrinting) return otherMonth ? ToQColor(kPrintOtherMonth) : QColor(Qt::white);
+    return ToQColor(otherMonth ? look.colors.toolbar : look.colors.page);
+}
+
+QColor TextColor(const CCellLook& look) {
+    return look.bPrinting ? QColor(Qt::black) : ToQColor(look.colors.text);
+}
+
+} // namespace
+
+void CDayCell::Reset(const COleDateTime& day) {
+    m_dtDay = day;
+    m_nMoonPhase = -1;
+    m_items.clear();
+    m_nFirst = 0;
+    m_bLaidOut = false;
+}
+
+void CDayCell::SetItems(std::vector<CDayCellItem> items) {
+    m_items = std::move(items);
+    m_nFirst = 0;
+    m_bLaidOut = false;
+}
+
+CDayCell::Frame CDayCell::Arrange(const QRect& rect, const CCellLook& look,
+                                  const QPaintDevice* device) const {
+    Frame frame;
+    frame.rect = rect;
+    const int band = std::min(LineHeight(look.headingFont, device) + 2, rect.height());
+    frame.heading = QRect(rect.left(), rect.top(), rect.width(), band);
+    frame.itemArea =
+        QRect(rect.left() + kItemPad, rect.top() + band + 1,
+              std::max(rect.width() - 2 * kItemPad, 0), std::max(rect.height() - band - 2, 0));
+    const int iconHeight = look.bPrinting ? 0 : resources::kNoteIconSize;
+    const int textWidth = frame.itemArea.width() - IconSpace(look);
+    frame.placed =
+        PlaceItems(ToRect(frame.itemArea), static_cast<int>(m_items.size()), m_nFirst, [&](int i) {
+            QTextLayout text(QString::fromStdString(m_items[i].strText), look.itemFont, device);
+            return std::max(LayOutText(text, textWidth), iconHeight) + kItemGap;
+        });
+    return frame;
+}
+
+void CDayCell::LayOut(const QRect& rect, const CCellLook& look) {
+    m_frame = Arrange(rect, look, nullptr);
+    m_bLaidOut = true;
+}
+
+void CDayCell::Draw(QPainter& painter, const CCellLook& look, bool selected,
+                    int selectedItem) const {
+    Paint(painter, m_frame, look, selected, selectedItem);
+}
+
+void CDayCell::DrawInto(QPainter& painter, const QRect& rect, const CCellLook& look, bool selected,
+                        int selectedItem) const {
+    Paint(painter, Arrange(rect, look, painter.device()), look, selected, selectedItem);
+}
+
+void CDayCell::Paint(QPainter& painter, const Frame& frame, const CCellLook& look, bool selected,
+                     int selectedItem) const {
+    if (frame.rect.isEmpty()) return;
+    painter.save();
+    painter.setClipRect(frame.rect);
+    painter.fillRect(frame.rect, Background(look, m_dtDay));
+    PaintHeading(painter, frame, look, selected);
+    // Only the selected cell shows its selected item.
+    PaintItems(painter, frame, look, selected ? selectedItem : -1);
+    painter.restore();
+}
+
+void CDayCell::PaintHeading(QPainter& painter, const Frame& frame, const CCellLook& look,
+                            bool selected) const {
+    const bool today = CUtility::IsSameDate(m_dtDay, look.today) != 0;
+    QColor textColor = TextColor(look);
+    if (!look.bPrinting && (today || selected)) {
+        const COLORREF band = ColorAdjustLuma(look.colors.windowTexture,
+                                              selected ? kSelectedBandLuma : kTodayBandLuma, 1);
+        painter.fillRect(frame.heading, ToQColor(band));
+        // The band's colour comes from the user's texture: the text takes whatever reads on it.
+        textColor = ToQColor(CUtility::GetReverseColor(band));
+    }
+    const bool moon = m_nMoonPhase >= 0 && frame.rect.height() > 2 * frame.heading.height();
+    const QRect text = frame.heading.adjusted(
+        kHeadingPad, 0, -kHeadingPad - (moon ? frame.heading.height() : 0), 0);
+    const QFontMetricsF metrics(look.headingFont, painter.device());
+    const std::vector<std::string> headings =
+        CellHeadings(m_dtDay, look.bMonthGrid, today && !look.bPrinting);
+    const std::size_t fit =
+        FirstThatFits(headings, text.width(), [&](const std::string& candidate) {
+            return static_cast<int>(
+                std::ceil(metrics.horizontalAdvance(QString::fromStdString(candidate))));
+        });
+    painter.setFont(look.headingFont);
+    painter.setPen(textColor);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     QString::fromStdString(headings[fit]));
+    if (moon) PaintMoon(painter, frame.heading, textColor);
+}
+
+// New moon a dark disc, full moon an open circle, the quarters half dark:
+// the first quarter on the left, the last on the right.
+void CDayCell::PaintMoon(QPainter& painter, const QRect& heading, const QColor& color) const {
+    const int diameter = (heading.height() - 2) & ~1;
+    if (diameter < 4) return;
+    const QRectF disc(heading.right() - kHeadingPad - diameter + 0.5, heading.top() + 1.5,
+                      diameter - 1, diameter - 1);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(disc);
+    painter.setBrush(color);
+    switch (m_nMoonPhase) {
+    case 0:
+        painter.drawEllipse(disc);
+        break;
+    case 1:
+        painter.drawPie(disc, 90 * 16, 180 * 16);
+        break;
+    case 3:
+        painter.drawPie(disc, -90 * 16, 180 * 16);
+        break;
+    default:
+        break;
+    }
+    painter.restore();
+}
+
+void CDayCell::PaintItems(QPainter& painter, const Frame& frame, const CCellLook& look,
+                          int selectedItem) const {
+    const CItemPlacement& placed = frame.placed;
+    const int iconSpace = IconSpace(look);
+    for (int i = placed.nFirst; i <= placed.nLast && i < static_cast<int>(m_items.size()); ++i) {
+        const QRect visible = ToQRect(placed.rects[i]);
+        if (visible.isEmpty()) break;
+        const CDayCellItem& item = m_items[i];
+        const bool isSelected = i == selectedItem && !look.bPrinting;
+        painter.save();
+        painter.setClipRect(visible.intersected(frame.itemArea), Qt::IntersectClip);
+        if (isSelected) painter.fillRect(visible.adjusted(-1, 0, 1, -kItemGap), look.highlight);
+        if (!look.bPrinting && item.nIcon >= 0)
+            painter.drawPixmap(visible.topLeft(), resources::NoteIcon(item.nIcon));
+        QColor color = TextColor(look);
+        if (!look.bPrinting && (item.bHoliday || isSelected)) color = ToQColor(kItemBlue);
+        painter.setPen(color);
+        const QFont& font = isSelected ? look.selectedFont : look.itemFont;
+        QTextLayout text(QString::fromStdString(item.strText), font, painter.device());
+        LayOutText(text, visible.width() - iconSpace);
+        text.draw(&painter, QPointF(visible.left() + iconSpace, visible.top()));
+        painter.restore();
+    }
+}
+
+int CDayCell::ItemAt(const QPoint& point) const {
+    if (!m_bLaidOut || !m_frame.itemArea.contains(point)) return -1;
+    const CItemPlacement& placed = m_frame.placed;
+    for (int i = placed.nFirst; i <= placed.nLast && i < static_cast<int>(placed.rects.size());
+         ++i) {
+        if (ToQRect(placed.rects[i]).contains(point)) return i;
+    }
+    return -1;
+}
+
+bool CDayCell::IsCutOff(int item) const {
+    const CItemPlacement& placed = m_frame.placed;
+    return item >= 0 && item < static_cast<int>(placed.cutOff.size()) && placed.cutOff[item];
+}
+
+bool CDayCell::Scroll(int n) {
+    const int first = ScrolledFirst(m_nFirst, n, static_cast<int>(m_items.size()));
+    if (first == m_nFirst) return false;
+    m_nFirst = first;
+    m_bLaidOut = false;
+    return true;
+}

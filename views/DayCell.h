@@ -1,0 +1,89 @@
+#pragma once
+// CDayCell: one day of the calendar grid. It holds the items of its day,
+// draws its heading, the Moon's phase and as many items as fit into its
+// rectangle, remembers where each item went so that the pane can find the
+// note under the mouse, and scrolls when the items do not all fit. The same
+// drawing serves the screen and the printer.
+
+#include "views/CellLayout.h"
+#include "views/DayCellItems.h"
+#include "views/ViewColors.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QPainter;
+class QPaintDevice;
+
+// How the cells of one drawing look: on screen, or black on white for a printer.
+struct CCellLook {
+    CViewColors colors{};
+    bool bMonthGrid = true;
+    int nShownMonth = 1;
+    COleDateTime today;
+    bool bPrinting = false;
+    QFont headingFont;
+    QFont itemFont;
+    QFont selectedFont; // the selected item's
+    QColor highlight;   // the selected item's background
+};
+
+class CDayCell {
+public:
+    // A new day: no items, no moon, scrolled to the top.
+    void Reset(const COleDateTime& day);
+    void SetItems(std::vector<CDayCellItem> items);
+    // -1 none, else the phase index of the Moon's phase on this day.
+    void SetMoonPhase(int phase) { m_nMoonPhase = phase; }
+
+    const COleDateTime& Day() const { return m_dtDay; }
+    int MoonPhase() const { return m_nMoonPhase; }
+    const std::vector<CDayCellItem>& Items() const { return m_items; }
+
+    // Lays the cell out in rect as the screen shows it; the mouse works on
+    // this layout until the next one.
+    void LayOut(const QRect& rect, const CCellLook& look);
+    bool IsLaidOut() const { return m_bLaidOut; }
+    void Invalidate() { m_bLaidOut = false; }
+    // Draws the cell as last laid out.
+    void Draw(QPainter& painter, const CCellLook& look, bool selected, int selectedItem) const;
+    // Draws the cell into rect on the painter's device (a printer) without
+    // touching the screen's layout; the scroll position still decides
+    // which items come first.
+    void DrawInto(QPainter& painter, const QRect& rect, const CCellLook& look, bool selected,
+                  int selectedItem) const;
+
+    QRect Rect() const { return m_frame.rect; }
+    QRect ItemArea() const { return m_frame.itemArea; }
+    const CItemPlacement& Placement() const { return m_frame.placed; }
+    // The item drawn at point, or -1.
+    int ItemAt(const QPoint& point) const;
+    bool IsCutOff(int item) const;
+    // Moves the first shown item by n; true when it changed.
+    bool Scroll(int n);
+
+private:
+    struct Frame {
+        QRect rect;
+        QRect heading;
+        QRect itemArea;
+        CItemPlacement placed;
+    };
+
+    Frame Arrange(const QRect& rect, const CCellLook& look, const QPaintDevice* device) const;
+    void Paint(QPainter& painter, const Frame& frame, const CCellLook& look, bool selected,
+               int selectedItem) const;
+    void PaintHeading(QPainter& painter, const Frame& frame, const CCellLook& look,
+                      bool selected) const;
+    void PaintMoon(QPainter& painter, const QRect& heading, const QColor& color) const;
+    void PaintItems(QPainter& painter, const Frame& frame, const CCellLook& look,
+                    int selectedItem) const;
+
+    COleDateTime m_dtDay;
+    int m_nMoonPhase = -1;
+    std::vector<CDayCellItem> m_items;
+    int m_nFirst = 0;
+    Frame m_frame;
+    bool m_bLaidOut = false;
+};
