@@ -10,7 +10,7 @@
 struct CAlmanacLayout {
     static constexpr int kPictureSize = 15;
     static constexpr int kPictureGap = 20;
-    static constexpr int kTextGap = 36;
+    static constexpr int kTextGap = 39;
 
     QRect text;
     bool showSun = false;

@@ -16,10 +16,11 @@ constexpr int kCaptionRightGap = 60;
 constexpr int kCloseOffset = 30;
 constexpr int kMaximizeOffset = 54;
 constexpr int kFrameButtonTop = b + 2;
-// The second row: arrows and month title; the view begins below it.
+// The second row: arrows and month title, at least this high and as high as
+// a line of the title's font; the view begins a little below it.
 constexpr int kRowTop = b + 43;
-constexpr int kTitleBottom = b + 74;
-constexpr int kViewTop = b + 79;
+constexpr int kRowHeight = 31;
+constexpr int kRowToView = 5;
 constexpr int kViewInset = 6;
 constexpr int kBackYearX = 2 * b + 15;
 constexpr int kBackX = 2 * b + 45;
@@ -42,6 +43,19 @@ constexpr int kRightMargin = 6;
 constexpr int kCheckGap = 3;
 constexpr int kStripeWidth = 10;
 constexpr int kStripeClearance = 22;
+
+int RowHeight(const CFrameMeasures& m) {
+    return std::max(kRowHeight, m.titleHeight);
+}
+
+int ViewTop(const CFrameMeasures& m) {
+    return kRowTop + RowHeight(m) + kRowToView;
+}
+
+// An arrow of the given size, centred in the second row.
+QRect Arrow(int x, QSize size, const CFrameMeasures& m) {
+    return QRect(QPoint(x, kRowTop + (RowHeight(m) - size.height()) / 2), size);
+}
 
 int ToolbarRight() {
     return kToolbarOrigin.x() + CFrameLayout::kToolbarButtons * CFrameLayout::kToolbarButtonSize;
@@ -78,7 +92,9 @@ void LayOutBands(CFrameLayout& f, QSize client, const CFrameMeasures& m) {
     }
     const int pageBottom = h - b - m.stripHeight;
     f.page = Stepped(2 * b, b + CFrameLayout::kBandDepth, w - 2 * b, pageBottom, f.step);
-    f.view = QRect(QPoint(2 * b + kViewInset, kViewTop), QPoint(w - 2 * b - 1, pageBottom - 1));
+    // The view keeps the same margin to the page on the left, right and bottom.
+    f.view = QRect(QPoint(2 * b + kViewInset, ViewTop(m)),
+                   QPoint(w - 2 * b - kViewInset - 1, pageBottom - kViewInset - 1));
     f.almanac = QRect(QPoint(2 * b, pageBottom + 2), QPoint(w - 2 * b - 1, h - b - 1));
 }
 
@@ -97,11 +113,12 @@ void LayOutTop(CFrameLayout& f, QSize client) {
 
 void LayOutSecondRow(CFrameLayout& f, const CFrameMeasures& m) {
     const int end = f.step - kTitleEndToStep;
-    f.backYear = QRect(QPoint(kBackYearX, kRowTop), kDoubleArrow);
-    f.back = QRect(QPoint(kBackX, kRowTop), kSingleArrow);
-    f.forward = QRect(QPoint(end - kForwardFromEnd, kRowTop), kSingleArrow);
-    f.forwardYear = QRect(QPoint(end - kForwardYearFromEnd, kRowTop), kDoubleArrow);
-    f.title = QRect(QPoint(kTitleLeft, kRowTop), QPoint(end - kTitleFromEnd - 1, kTitleBottom - 1));
+    f.backYear = Arrow(kBackYearX, kDoubleArrow, m);
+    f.back = Arrow(kBackX, kSingleArrow, m);
+    f.forward = Arrow(end - kForwardFromEnd, kSingleArrow, m);
+    f.forwardYear = Arrow(end - kForwardYearFromEnd, kDoubleArrow, m);
+    f.title = QRect(QPoint(kTitleLeft, kRowTop),
+                    QPoint(end - kTitleFromEnd - 1, kRowTop + RowHeight(m) - 1));
     const int filterTop = f.view.top() - kFilterRise;
     for (int i = 0; i < CFrameLayout::kFilterCount; ++i)
         f.filters[static_cast<std::size_t>(i)] = QRect(f.view.left() + i * m.filterWidth, filterTop,

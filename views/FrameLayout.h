@@ -25,6 +25,7 @@ struct CFrameMeasures {
     int filterWidth = 0;  // " This Month "
     int stripHeight = 0;  // the bottom strip that holds the almanac line
     int titleWidth = 0;   // the widest month title
+    int titleHeight = 0;  // a line of the month title's font
     int almanacWidth = 0; // the widest almanac line
 };
 

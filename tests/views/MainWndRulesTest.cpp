@@ -18,8 +18,8 @@ namespace {
 constexpr int b = CFrameLayout::kBorder;
 
 // Measures of a small font, of the default one, and of a large one.
-const CFrameMeasures kSmall{48, 100, 20, 80, 16, 70, 30, 170, 260};
-const CFrameMeasures kLarge{96, 200, 30, 160, 18, 140, 40, 330, 520};
+const CFrameMeasures kSmall{48, 100, 20, 80, 16, 70, 30, 170, 24, 260};
+const CFrameMeasures kLarge{96, 200, 30, 160, 18, 140, 40, 330, 44, 520};
 
 struct MeasuresCase {
     const char* name;
@@ -54,6 +54,12 @@ TEST(FrameLayout, NothingOverlapsFromTheMinimumWidthOn) {
             EXPECT_LT(f.forward.right(), f.forwardYear.left());
             EXPECT_LE(f.forwardYear.right(), f.step);
             EXPECT_GE(f.title.width(), c.measures.titleWidth + 2 * CFrameLayout::kMarkWidth);
+            EXPECT_GE(f.title.height(), c.measures.titleHeight);
+            for (const QRect& arrow : {f.backYear, f.back, f.forward, f.forwardYear}) {
+                EXPECT_GE(arrow.top(), f.title.top());
+                EXPECT_LE(arrow.bottom(), f.title.bottom());
+            }
+            EXPECT_LT(f.title.bottom(), f.view.top());
             EXPECT_LE(f.filters.back().right(), f.step);
             // The lowered band: label, box, check boxes, all inside the border.
             // The label's text clears the page's slope, which reaches further
@@ -67,10 +73,13 @@ TEST(FrameLayout, NothingOverlapsFromTheMinimumWidthOn) {
             EXPECT_LE(f.recurrence.right(), width - b);
             EXPECT_GE(f.history.top(), b + CFrameLayout::kStep);
             EXPECT_LE(f.recurrence.bottom(), f.view.top());
-            // The view and the almanac line use the whole width.
+            // The view sits in the page with even margins; the almanac line
+            // runs the page's whole width.
             EXPECT_TRUE(Inside(f.view, clientRect));
             EXPECT_TRUE(Inside(f.almanac, clientRect));
-            EXPECT_EQ(f.almanac.right(), f.view.right());
+            EXPECT_EQ(f.view.left() - f.page[0].x(), f.page[4].x() - 1 - f.view.right());
+            EXPECT_EQ(f.view.left() - f.page[0].x(), f.page[4].y() - 1 - f.view.bottom());
+            EXPECT_EQ(f.almanac.right(), f.page[4].x() - 1);
             EXPECT_GE(f.almanac.width(), c.measures.almanacWidth);
             EXPECT_LT(f.view.bottom(), f.almanac.top());
         }
@@ -268,9 +277,9 @@ TEST(AlmanacLayout, TheSunPartFollowsTheTextAtItsGaps) {
     const CAlmanacLayout shown = LayOutAlmanac(line, 100, 50, 60, true);
     EXPECT_EQ(shown.text, QRect(20, 570, 100, 30));
     EXPECT_EQ(shown.sunrisePicture, QPoint(140, 577));
-    EXPECT_EQ(shown.sunrise, QRect(156, 570, 50, 30));
-    EXPECT_EQ(shown.sunsetPicture, QPoint(226, 577));
-    EXPECT_EQ(shown.sunset, QRect(242, 570, 60, 30));
+    EXPECT_EQ(shown.sunrise, QRect(159, 570, 50, 30));
+    EXPECT_EQ(shown.sunsetPicture, QPoint(229, 577));
+    EXPECT_EQ(shown.sunset, QRect(248, 570, 60, 30));
     EXPECT_EQ(AlmanacLineWidth(100, 50, 60), shown.sunset.right() + 1 - line.left());
     const CAlmanacLayout hidden = LayOutAlmanac(line, 100, 50, 60, false);
     EXPECT_FALSE(hidden.showSun);
