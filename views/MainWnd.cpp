@@ -6,6 +6,7 @@
 #include "store/ProgramFlags.h"
 #include "views/CalendarActions.h"
 #include "views/CalendarPane.h"
+#include "views/CalendarPrinter.h"
 #include "views/MainWndButtons.h"
 #include "views/MainWndCommands.h"
 #include "views/MonthChoice.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-constexpr int kTitleFormat = 61244; // "%B, %Y"
 constexpr int kCategoryLabel = 114;
 constexpr int kHistoryLabel = 32783;
 constexpr int kRecurrenceLabel = 105;
@@ -67,12 +67,9 @@ QString Text(int id) {
 
 int WidestMonthTitle(const QFontMetrics& metrics) {
     int widest = 0;
-    const std::string format = LoadString(kTitleFormat);
-    for (int month = 1; month <= 12; ++month) {
-        const COleDateTime first(2000, month, 1, 0, 0, 0);
-        widest = std::max(widest, metrics.horizontalAdvance(
-                                      QString::fromStdString(first.Format(format.c_str()))));
-    }
+    for (int month = 1; month <= 12; ++month)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(QString::fromStdString(MonthTitle(2000, month))));
     return widest;
 }
 
@@ -333,8 +330,7 @@ void CMainWnd::DrawMonthTitle() {
 
 QString CMainWnd::MonthTitleText() const {
     if (!m_pPane || !m_pPane->isVisibleTo(this)) return QString();
-    const COleDateTime first(m_pPane->ShownYear(), m_pPane->ShownMonth(), 1, 0, 0, 0);
-    return QString::fromStdString(first.Format(LoadString(kTitleFormat).c_str()));
+    return QString::fromStdString(MonthTitle(m_pPane->ShownYear(), m_pPane->ShownMonth()));
 }
 
 QRect CMainWnd::DropMarkRect() const {

@@ -212,6 +212,11 @@ TEST(MainWndCommands, TheStoredListFilterPressesItsButtonAndAnythingElseIsAll) {
         EXPECT_EQ(CommandOfFilter(other), kMainFilterAll) << other;
 }
 
+TEST(MonthChoice, TheTitleNamesTheMonthAndItsYear) {
+    EXPECT_EQ(MonthTitle(2003, 3), "March, 2003");
+    EXPECT_EQ(MonthTitle(2099, 12), "December, 2099");
+}
+
 TEST(MonthChoice, ListDataNamesItsMonth) {
     struct Case {
         int data;
