@@ -51,8 +51,8 @@ void Fill(const CSample& s) {
                                       {"Call the plumber", 16},
                                       {"Parents' evening at school", 18},
                                       {"Book the trains", 20}})
-        s.Once(title, 17, hour, 0);
-    s.Memo("Send the cards", 17);
+        s.Once(title, 1, hour, 0);
+    s.Memo("Send the cards", 1);
     CNote* done = s.Once("Flu jab", 4, 10, 0);
     s.data.Clone(*done, 1);
     s.data.DeleteNote(static_cast<WORD>(done->m_nID));
