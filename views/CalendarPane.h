@@ -49,6 +49,10 @@ public:
     int ShownMonth() const;
     COleDateTime FirstShownDay() const;
     COleDateTime SelectedDate() const;
+    // Where the cell of a shown day lies in the pane, and where its item-th
+    // note was drawn; empty when not shown.
+    QRect DayCellRect(const COleDateTime& day);
+    QRect NoteItemRect(const COleDateTime& day, int item);
 
     // The note commands of the toolbar and of the cells' menu.
     void OnCommand(int command);

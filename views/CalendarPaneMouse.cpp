@@ -33,6 +33,21 @@ int CalendarPane::HitTest(const QPoint& point) {
     return -1;
 }
 
+QRect CalendarPane::DayCellRect(const COleDateTime& day) {
+    EnsureLayout();
+    const int cell = m_grid.CellOf(day);
+    return cell >= 0 ? m_cells[cell].Rect() : QRect();
+}
+
+QRect CalendarPane::NoteItemRect(const COleDateTime& day, int item) {
+    EnsureLayout();
+    const int cell = m_grid.CellOf(day);
+    if (cell < 0) return QRect();
+    const CItemPlacement& placed = m_cells[cell].Placement();
+    if (item < 0 || item >= static_cast<int>(placed.rects.size())) return QRect();
+    return ToQRect(placed.rects[item]);
+}
+
 void CalendarPane::SelectAt(const QPoint& point) {
     const int cell = HitTest(point);
     if (cell >= 0) {

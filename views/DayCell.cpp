@@ -142,7 +142,7 @@ void CDayCell::PaintHeading(QPainter& painter, const Frame& frame, const CCellLo
         kHeadingPad, 0, -kHeadingPad - (moon ? frame.heading.height() : 0), 0);
     const QFontMetricsF metrics(look.headingFont, painter.device());
     const std::vector<std::string> headings =
-        CellHeadings(m_dtDay, look.bMonthGrid, today && !look.bPrinting);
+        CellHeadings(m_dtDay, look.bMonthGrid, today, look.bPrinting);
     const std::size_t fit =
         FirstThatFits(headings, text.width(), [&](const std::string& candidate) {
             return static_cast<int>(

@@ -30,8 +30,9 @@ std::vector<CDayCellItem> BuildDayCellItems(const std::vector<CNoteOccurrence>& 
     return items;
 }
 
-std::vector<std::string> CellHeadings(const COleDateTime& day, bool monthGrid, bool markToday) {
-    const std::string mark = markToday ? " *" : "";
+std::vector<std::string> CellHeadings(const COleDateTime& day, bool monthGrid, bool today,
+                                      bool printing) {
+    const std::string mark = today && !printing ? " *" : "";
     if (monthGrid) return {std::to_string(day.GetDay()) + mark};
     return {day.Format("%A, %B %d") + mark, day.Format("%a, %b %d") + mark,
             day.Format("%a %#d") + mark, std::to_string(day.GetDay()) + mark};

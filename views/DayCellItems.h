@@ -22,5 +22,7 @@ std::vector<CDayCellItem> BuildDayCellItems(const std::vector<CNoteOccurrence>& 
 
 // The cell's heading, longest first for the cell to take the first that
 // fits: in the month grid the day number, in the week grid the weekday,
-// month and day, then shorter forms. markToday appends " *".
-std::vector<std::string> CellHeadings(const COleDateTime& day, bool monthGrid, bool markToday);
+// month and day, then shorter forms. Today's cell on screen is marked " *";
+// a printed calendar is not.
+std::vector<std::string> CellHeadings(const COleDateTime& day, bool monthGrid, bool today,
+                                      bool printing);
