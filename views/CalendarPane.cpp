@@ -91,6 +91,8 @@ CalendarPane::CalendarPane(CCalendarData& data, CCalendarActions& actions, QWidg
                  resources::Cursor(resources::kCursorBack),
                  resources::Cursor(resources::kCursorForward),
                  resources::Cursor(resources::kCursorDragNote)};
+    for (int i = 0; i < resources::kNoteIconCount; ++i)
+        m_icons[i] = resources::NoteIcon(i);
     Guarded(kInitFailed, [this] {
         TakeSettings();
         m_grid.SetSelectedDate(Today());
@@ -182,7 +184,9 @@ void CalendarPane::FillCells(bool restoreSelected) {
         CDayCell& cell = m_cells[i];
         cell.Reset(m_grid.DayOf(i));
         if (i < static_cast<int>(days.size()))
-            cell.SetItems(BuildDayCellItems(days[i], m_strTimeFormat));
+            cell.SetItems(DayCellEntries(days[i]), [this](CDayCellItem& item) {
+                DescribeItem(item, m_data.LookupNote(item.wNoteID), m_strTimeFormat);
+            });
         cell.SetMoonPhase(moon[i]);
     }
     if (restoreSelected) {
@@ -205,10 +209,10 @@ void CalendarPane::FindSelectedItem() {
         m_wSelectedNote = 0;
         return;
     }
-    const std::vector<CDayCellItem>& items = m_cells[cell].Items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].wNoteID == m_wSelectedNote) {
-            m_nSelectedItem = static_cast<int>(i);
+    const CDayCell& selected = m_cells[cell];
+    for (int i = 0; i < selected.ItemCount(); ++i) {
+        if (selected.ItemNote(i) == m_wSelectedNote) {
+            m_nSelectedItem = i;
             return;
         }
     }
@@ -224,10 +228,10 @@ CCellLook CalendarPane::MakeLook(bool printing) const {
     look.bPrinting = printing;
     look.headingFont = printing ? PrintFont(kPrintHeadingPoints) : ScreenFont(QFont::DemiBold);
     look.itemFont = printing ? PrintFont(kPrintItemPoints) : ScreenFont(QFont::Normal);
-    look.selectedFont = printing ? look.itemFont : font();
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlpha(40);
     look.highlight = highlight;
+    look.icons = m_icons.data();
     return look;
 }
 

@@ -5,6 +5,7 @@
 // day cell, keeps the selected day and note, moves through months and
 // weeks, and tells the window which day is selected.
 
+#include "res/Resources.h"
 #include "views/CalendarGrid.h"
 #include "views/DayCell.h"
 #include "views/NoteCommands.h"
@@ -128,6 +129,7 @@ private:
     CTipWnd* m_pTip = nullptr;
     Cursor m_cursor = Cursor::Arrow;
     std::array<QCursor, 6> m_cursors;
+    std::array<QPixmap, resources::kNoteIconCount> m_icons;
 
     bool m_bWeekStartsSunday = true;
     std::string m_strTimeFormat;

@@ -60,7 +60,7 @@ void CalendarPane::SelectAt(const QPoint& point) {
         const int item = m_cells[cell].ItemAt(point);
         changed = changed || item != m_nSelectedItem;
         m_nSelectedItem = item;
-        m_wSelectedNote = item >= 0 ? m_cells[cell].Items()[item].wNoteID : 0;
+        m_wSelectedNote = item >= 0 ? m_cells[cell].ItemNote(item) : 0;
         if (changed) update();
     }
     emit SelectedDateChanged(m_grid.SelectedDate());
@@ -185,7 +185,7 @@ void CalendarPane::mouseDoubleClickEvent(QMouseEvent* event) {
     const COleDateTime day = m_cells[cell].Day();
     if (item < 0) {
         EditOrCreate(nullptr, day);
-    } else if (CNote* note = m_data.LookupNote(m_cells[cell].Items()[item].wNoteID)) {
+    } else if (CNote* note = m_data.LookupNote(m_cells[cell].ItemNote(item))) {
         EditOrCreate(note, day);
     }
 }
@@ -226,7 +226,7 @@ void CalendarPane::ShowTipAt(const QPoint& point) {
     if (item < 0 || !m_cells[cell].IsCutOff(item)) return;
     m_ptTipAnchor = point;
     const QPoint at = mapToGlobal(point) + kTipOffset;
-    m_pTip->Show(QString::fromStdString(m_cells[cell].Items()[item].strText), at.x(), at.y());
+    m_pTip->Show(QString::fromStdString(m_cells[cell].Item(item).strText), at.x(), at.y());
 }
 
 void CalendarPane::contextMenuEvent(QContextMenuEvent* event) {

@@ -74,10 +74,17 @@ void CDayCell::Reset(const COleDateTime& day) {
     m_bLaidOut = false;
 }
 
-void CDayCell::SetItems(std::vector<CDayCellItem> items) {
+void CDayCell::SetItems(std::vector<CDayCellItem> items, Describer describe) {
     m_items = std::move(items);
+    m_describe = std::move(describe);
     m_nFirst = 0;
     m_bLaidOut = false;
+}
+
+const CDayCellItem& CDayCell::Item(int index) const {
+    CDayCellItem& item = m_items.at(static_cast<std::size_t>(index));
+    if (!item.bDescribed && m_describe) m_describe(item);
+    return item;
 }
 
 CDayCell::Frame CDayCell::Arrange(const QRect& rect, const CCellLook& look,
@@ -91,10 +98,13 @@ CDayCell::Frame CDayCell::Arrange(const QRect& rect, const CCellLook& look,
               std::max(rect.width() - 2 * kItemPad, 0), std::max(rect.height() - band - 2, 0));
     const int iconHeight = look.bPrinting ? 0 : resources::kNoteIconSize;
     const int textWidth = frame.itemArea.width() - IconSpace(look);
+    frame.texts.resize(m_items.size());
     frame.placed =
         PlaceItems(ToRect(frame.itemArea), static_cast<int>(m_items.size()), m_nFirst, [&](int i) {
-            QTextLayout text(QString::fromStdString(m_items[i].strText), look.itemFont, device);
-            return std::max(LayOutText(text, textWidth), iconHeight) + kItemGap;
+            auto& text = frame.texts[static_cast<std::size_t>(i)];
+            text = std::make_unique<QTextLayout>(QString::fromStdString(Item(i).strText),
+                                                 look.itemFont, device);
+            return std::max(LayOutText(*text, textWidth), iconHeight) + kItemGap;
         });
     return frame;
 }
@@ -190,21 +200,20 @@ void CDayCell::PaintItems(QPainter& painter, const Frame& frame, const CCellLook
     const int iconSpace = IconSpace(look);
     for (int i = placed.nFirst; i <= placed.nLast && i < static_cast<int>(m_items.size()); ++i) {
         const QRect visible = ToQRect(placed.rects[i]);
-        if (visible.isEmpty()) break;
-        const CDayCellItem& item = m_items[i];
+        const QTextLayout* text = frame.texts[static_cast<std::size_t>(i)].get();
+        if (visible.isEmpty() || !text) break;
+        const CDayCellItem& item = Item(i);
         const bool isSelected = i == selectedItem && !look.bPrinting;
         painter.save();
         painter.setClipRect(visible.intersected(frame.itemArea), Qt::IntersectClip);
         if (isSelected) painter.fillRect(visible.adjusted(-1, 0, 1, -kItemGap), look.highlight);
-        if (!look.bPrinting && item.nIcon >= 0)
-            painter.drawPixmap(visible.topLeft(), resources::NoteIcon(item.nIcon));
+        if (!look.bPrinting && look.icons && item.nIcon >= 0 &&
+            item.nIcon < resources::kNoteIconCount)
+            painter.drawPixmap(visible.topLeft(), look.icons[item.nIcon]);
         QColor color = TextColor(look);
         if (!look.bPrinting && (item.bHoliday || isSelected)) color = ToQColor(kItemBlue);
         painter.setPen(color);
-        const QFont& font = isSelected ? look.selectedFont : look.itemFont;
-        QTextLayout text(QString::fromStdString(item.strText), font, painter.device());
-        LayOutText(text, visible.width() - iconSpace);
-        text.draw(&painter, QPointF(visible.left() + iconSpace, visible.top()));
+        text->draw(&painter, QPointF(visible.left() + iconSpace, visible.top()));
         painter.restore();
     }
 }

@@ -67,31 +67,36 @@ TEST(DayCellItems, EachKindOfNote) {
         std::unique_ptr<CNote> note = c.make();
         note->m_nID = 612;
         SCOPED_TRACE(note->m_strTitle);
-        const std::vector<CNoteOccurrence> day{CNoteOccurrence(kAt, note.get())};
         const std::string formats[] = {"%#I:%M %p", "%#H:%M"};
         const char* texts[] = {c.twelveHour, c.twentyFourHour};
         for (int i = 0; i < 2; ++i) {
-            const std::vector<CDayCellItem> items = BuildDayCellItems(day, formats[i]);
+            std::vector<CDayCellItem> items = DayCellEntries({CNoteOccurrence(kAt, note.get())});
             ASSERT_EQ(items.size(), 1u);
+            EXPECT_EQ(items[0].wNoteID, 612);
+            EXPECT_FALSE(items[0].bDescribed);
+            DescribeItem(items[0], note.get(), formats[i]);
+            EXPECT_TRUE(items[0].bDescribed);
             EXPECT_EQ(items[0].strText, texts[i]);
             EXPECT_EQ(items[0].nIcon, c.icon);
             EXPECT_EQ(items[0].bHoliday, c.holiday);
-            EXPECT_EQ(items[0].wNoteID, 612);
         }
     }
 }
 
-TEST(DayCellItems, TheDaysOrderIsKept) {
+TEST(DayCellItems, TheDaysOrderIsKeptAndAGoneNoteShowsNothing) {
     auto early = Reminder();
     auto late = Memo();
     early->m_nID = 600;
     late->m_nID = 601;
-    const std::vector<CNoteOccurrence> day{CNoteOccurrence(kAt, late.get()),
-                                           CNoteOccurrence(kAt, early.get())};
-    const std::vector<CDayCellItem> items = BuildDayCellItems(day, "%#H:%M");
+    std::vector<CDayCellItem> items =
+        DayCellEntries({CNoteOccurrence(kAt, late.get()), CNoteOccurrence(kAt, early.get())});
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0].wNoteID, 601);
     EXPECT_EQ(items[1].wNoteID, 600);
+    DescribeItem(items[1], nullptr, "%#H:%M");
+    EXPECT_TRUE(items[1].bDescribed);
+    EXPECT_EQ(items[1].strText, "");
+    EXPECT_EQ(items[1].nIcon, -1);
 }
 
 TEST(DayCellItems, HeadingsMarkTodayOnScreenOnly) {
