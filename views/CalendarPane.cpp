@@ -219,13 +219,14 @@ void CalendarPane::FindSelectedItem() {
     m_wSelectedNote = 0;
 }
 
-CCellLook CalendarPane::MakeLook(bool printing) const {
+CCellLook CalendarPane::MakeLook(bool printing, int scale) const {
     CCellLook look;
     look.colors = CurrentViewColors(m_data.m_crText);
     look.bMonthGrid = m_grid.IsMonth();
     look.nShownMonth = m_grid.Month();
     look.today = Today();
     look.bPrinting = printing;
+    look.nScale = scale;
     look.headingFont = printing ? PrintFont(kPrintHeadingPoints) : ScreenFont(QFont::DemiBold);
     look.itemFont = printing ? PrintFont(kPrintItemPoints) : ScreenFont(QFont::Normal);
     QColor highlight = palette().color(QPalette::Highlight);
@@ -251,7 +252,7 @@ QRect CalendarPane::GridArea(const QRect& rect) const {
 }
 
 void CalendarPane::LayOutCells(const QRect& rect) {
-    const CCellLook look = MakeLook(false);
+    const CCellLook look = MakeLook(false, 1);
     const RECT area = ToRect(GridArea(rect));
     const GridLayout layout =
         m_grid.IsMonth() ? MonthGridLayout(area, m_grid.Rows()) : WeekGridLayout(area);
@@ -268,7 +269,8 @@ void CalendarPane::EnsureLayout() {
 }
 
 void CalendarPane::DrawGrid(QPainter& painter, const QRect& rect, bool printing) {
-    const CCellLook look = MakeLook(printing);
+    const int scale = printing ? std::max(1, painter.device()->logicalDpiX() / kScreenDpi) : 1;
+    const CCellLook look = MakeLook(printing, scale);
     painter.save();
     painter.fillRect(rect, printing ? QColor(Qt::white) : ToQColor(look.colors.page));
     QRect area = rect;

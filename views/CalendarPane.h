@@ -90,7 +90,7 @@ private:
     void TakeSettings();
     void FillCells(bool restoreSelected);
     void FindSelectedItem();
-    CCellLook MakeLook(bool printing) const;
+    CCellLook MakeLook(bool printing, int scale) const;
     int WeekdayRowHeight(const QFont& font, const QPaintDevice* device, bool printing) const;
     void DrawWeekdayRow(QPainter& painter, const QRect& row, const CCellLook& look,
                         const QFont& font) const;

@@ -28,6 +28,9 @@ struct CCellLook {
     int nShownMonth = 1;
     COleDateTime today;
     bool bPrinting = false;
+    // Device pixels to a screen pixel: more than 1 on a printer, so that
+    // gaps and lines keep their size on paper.
+    int nScale = 1;
     QFont headingFont;
     QFont itemFont;
     QColor highlight; // the selected item's background
@@ -90,7 +93,9 @@ private:
                int selectedItem) const;
     void PaintHeading(QPainter& painter, const Frame& frame, const CCellLook& look,
                       bool selected) const;
-    void PaintMoon(QPainter& painter, const QRect& heading, const QColor& color) const;
+    void PaintMoon(QPainter& painter, const QRect& heading, const QColor& color, int scale) const;
+    static void PaintMoreMarks(QPainter& painter, const Frame& frame, const QColor& color,
+                               int scale);
     void PaintItems(QPainter& painter, const Frame& frame, const CCellLook& look,
                     int selectedItem) const;
 
