@@ -4,7 +4,7 @@
 // navigation arrows.
 #include "bench/StoreBenchData.h"
 #include "store/CalendarData.h"
-#include "views/CalendarActions.h"
+#include "tests/views/RecordingCalendarActions.h"
 #include "views/CalendarPane.h"
 
 #include <QApplication>
@@ -13,17 +13,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// The pane asks nothing of the program while it only moves and paints.
-class CNoActions : public CCalendarActions {
-public:
-    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
-    void NotesChanged() override {}
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
-};
 
 CCalendarData& LargeStore() {
     static CCalendarData* data = [] {
@@ -34,20 +23,39 @@ CCalendarData& LargeStore() {
     return *data;
 }
 
+// A pane over the large store, showing December 2026 in the month (or week)
+// grid with every occurrence of repeated notes.
+class CPaneRig {
+public:
+    explicit CPaneRig(bool month) : m_actions(Store(month)), m_pane(LargeStore(), m_actions) {
+        m_pane.resize(900, 600);
+    }
+    CalendarPane& Pane() { return m_pane; }
+    void Paint() {
+        QPainter painter(&m_image);
+        m_pane.DrawGrid(painter, m_pane.rect(), false);
+    }
+
+private:
+    static CCalendarData& Store(bool month) {
+        CCalendarData& data = LargeStore();
+        data.m_bMonthView = month ? 1 : 0;
+        data.m_bShowRecurrence = 1;
+        return data;
+    }
+
+    CRecordingCalendarActions m_actions;
+    CalendarPane m_pane;
+    QImage m_image{900, 600, QImage::Format_RGB32};
+};
+
 void SwitchMonth(benchmark::State& state) {
-    CCalendarData& data = LargeStore();
-    data.m_bMonthView = static_cast<BOOL>(state.range(0));
-    data.m_bShowRecurrence = 1;
-    CNoActions actions;
-    CalendarPane pane(data, actions);
-    pane.resize(900, 600);
-    QImage image(pane.size(), QImage::Format_RGB32);
+    CPaneRig rig(state.range(0) != 0);
     int step = +1;
     for (auto _ : state) {
-        pane.Move(step);
+        rig.Pane().Move(step);
         step = -step;
-        QPainter painter(&image);
-        pane.DrawGrid(painter, pane.rect(), false);
+        rig.Paint();
     }
 }
 // Argument 1: month grid; 0: week grid.
@@ -66,32 +74,19 @@ void MonthQuery(benchmark::State& state) {
 BENCHMARK(MonthQuery)->Unit(benchmark::kMillisecond);
 
 void MoveOnly(benchmark::State& state) {
-    CCalendarData& data = LargeStore();
-    data.m_bMonthView = 1;
-    data.m_bShowRecurrence = 1;
-    CNoActions actions;
-    CalendarPane pane(data, actions);
-    pane.resize(900, 600);
+    CPaneRig rig(true);
     int step = +1;
     for (auto _ : state) {
-        pane.Move(step);
+        rig.Pane().Move(step);
         step = -step;
     }
 }
 BENCHMARK(MoveOnly)->Unit(benchmark::kMillisecond);
 
 void PaintOnly(benchmark::State& state) {
-    CCalendarData& data = LargeStore();
-    data.m_bMonthView = 1;
-    data.m_bShowRecurrence = 1;
-    CNoActions actions;
-    CalendarPane pane(data, actions);
-    pane.resize(900, 600);
-    QImage image(pane.size(), QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        pane.DrawGrid(painter, pane.rect(), false);
-    }
+    CPaneRig rig(true);
+    for (auto _ : state)
+        rig.Paint();
 }
 BENCHMARK(PaintOnly)->Unit(benchmark::kMillisecond);
 

@@ -10,7 +10,7 @@
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
-#include "views/CalendarActions.h"
+#include "tests/views/RecordingCalendarActions.h"
 #include "views/CalendarPane.h"
 #include "zadad/Clock.h"
 #include "zadad/Utility.h"
@@ -30,17 +30,6 @@ namespace {
 class CFixedClock : public CClock {
 public:
     COleDateTime Now() const override { return COleDateTime(2026, 12, 8, 9, 30, 0); }
-};
-
-// The gallery opens no editor and puts nothing on the desktop.
-class CInertActions : public CCalendarActions {
-public:
-    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
-    void NotesChanged() override {}
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
 };
 
 COleDateTime At(int day, int hour, int minute) {
@@ -156,14 +145,16 @@ int main(int argc, char** argv) {
         AddSampleNotes(*data);
     month.m_bMonthView = 1;
     week.m_bMonthView = 0;
-    CInertActions actions;
+    // Nothing here opens an editor or drops a note; what is asked is only recorded.
+    CRecordingCalendarActions monthActions(month);
+    CRecordingCalendarActions weekActions(week);
 
     QWidget window;
     window.setWindowTitle("Orrindale calendar pane");
     window.move(0, 0);
     auto* layout = new QHBoxLayout(&window);
-    auto* monthPane = new CalendarPane(month, actions);
-    auto* weekPane = new CalendarPane(week, actions);
+    auto* monthPane = new CalendarPane(month, monthActions);
+    auto* weekPane = new CalendarPane(week, weekActions);
     monthPane->setMinimumSize(760, 560);
     weekPane->setMinimumSize(560, 560);
     layout->addWidget(monthPane);
