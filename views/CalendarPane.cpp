@@ -91,6 +91,8 @@ CalendarPane::CalendarPane(CCalendarData& data, CCalendarActions& actions, QWidg
                  resources::Cursor(resources::kCursorBack),
                  resources::Cursor(resources::kCursorForward),
                  resources::Cursor(resources::kCursorDragNote)};
+    for (int i = 0; i < resources::kNoteIconCount; ++i)
+        m_icons[i] = resources::NoteIcon(i);
     Guarded(kInitFailed, [this] {
         TakeSettings();
         m_grid.SetSelectedDate(Today());
@@ -182,7 +184,9 @@ void CalendarPane::FillCells(bool restoreSelected) {
         CDayCell& cell = m_cells[i];
         cell.Reset(m_grid.DayOf(i));
         if (i < static_cast<int>(days.size()))
-            cell.SetItems(BuildDayCellItems(days[i], m_strTimeFormat));
+            cell.SetItems(DayCellEntries(days[i]), [this](CDayCellItem& item) {
+                DescribeItem(item, m_data.LookupNote(item.wNoteID), m_strTimeFormat);
+            });
         cell.SetMoonPhase(moon[i]);
     }
     if (restoreSelected) {
@@ -205,29 +209,30 @@ void CalendarPane::FindSelectedItem() {
         m_wSelectedNote = 0;
         return;
     }
-    const std::vector<CDayCellItem>& items = m_cells[cell].Items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].wNoteID == m_wSelectedNote) {
-            m_nSelectedItem = static_cast<int>(i);
+    const CDayCell& selected = m_cells[cell];
+    for (int i = 0; i < selected.ItemCount(); ++i) {
+        if (selected.ItemNote(i) == m_wSelectedNote) {
+            m_nSelectedItem = i;
             return;
         }
     }
     m_wSelectedNote = 0;
 }
 
-CCellLook CalendarPane::MakeLook(bool printing) const {
+CCellLook CalendarPane::MakeLook(bool printing, int scale) const {
     CCellLook look;
     look.colors = CurrentViewColors(m_data.m_crText);
     look.bMonthGrid = m_grid.IsMonth();
     look.nShownMonth = m_grid.Month();
     look.today = Today();
     look.bPrinting = printing;
+    look.nScale = scale;
     look.headingFont = printing ? PrintFont(kPrintHeadingPoints) : ScreenFont(QFont::DemiBold);
     look.itemFont = printing ? PrintFont(kPrintItemPoints) : ScreenFont(QFont::Normal);
-    look.selectedFont = printing ? look.itemFont : font();
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlpha(40);
     look.highlight = highlight;
+    look.icons = m_icons.data();
     return look;
 }
 
@@ -247,7 +252,7 @@ QRect CalendarPane::GridArea(const QRect& rect) const {
 }
 
 void CalendarPane::LayOutCells(const QRect& rect) {
-    const CCellLook look = MakeLook(false);
+    const CCellLook look = MakeLook(false, 1);
     const RECT area = ToRect(GridArea(rect));
     const GridLayout layout =
         m_grid.IsMonth() ? MonthGridLayout(area, m_grid.Rows()) : WeekGridLayout(area);
@@ -264,7 +269,8 @@ void CalendarPane::EnsureLayout() {
 }
 
 void CalendarPane::DrawGrid(QPainter& painter, const QRect& rect, bool printing) {
-    const CCellLook look = MakeLook(printing);
+    const int scale = printing ? std::max(1, painter.device()->logicalDpiX() / kScreenDpi) : 1;
+    const CCellLook look = MakeLook(printing, scale);
     painter.save();
     painter.fillRect(rect, printing ? QColor(Qt::white) : ToQColor(look.colors.page));
     QRect area = rect;

@@ -5,6 +5,7 @@
 // day cell, keeps the selected day and note, moves through months and
 // weeks, and tells the window which day is selected.
 
+#include "res/Resources.h"
 #include "views/CalendarGrid.h"
 #include "views/DayCell.h"
 #include "views/NoteCommands.h"
@@ -49,6 +50,10 @@ public:
     int ShownMonth() const;
     COleDateTime FirstShownDay() const;
     COleDateTime SelectedDate() const;
+    // Where the cell of a shown day lies in the pane, and where its item-th
+    // note was drawn; empty when not shown.
+    QRect DayCellRect(const COleDateTime& day);
+    QRect NoteItemRect(const COleDateTime& day, int item);
 
     // The note commands of the toolbar and of the cells' menu.
     void OnCommand(int command);
@@ -85,7 +90,7 @@ private:
     void TakeSettings();
     void FillCells(bool restoreSelected);
     void FindSelectedItem();
-    CCellLook MakeLook(bool printing) const;
+    CCellLook MakeLook(bool printing, int scale) const;
     int WeekdayRowHeight(const QFont& font, const QPaintDevice* device, bool printing) const;
     void DrawWeekdayRow(QPainter& painter, const QRect& row, const CCellLook& look,
                         const QFont& font) const;
@@ -124,6 +129,7 @@ private:
     CTipWnd* m_pTip = nullptr;
     Cursor m_cursor = Cursor::Arrow;
     std::array<QCursor, 6> m_cursors;
+    std::array<QPixmap, resources::kNoteIconCount> m_icons;
 
     bool m_bWeekStartsSunday = true;
     std::string m_strTimeFormat;

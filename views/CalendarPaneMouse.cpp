@@ -33,6 +33,21 @@ int CalendarPane::HitTest(const QPoint& point) {
     return -1;
 }
 
+QRect CalendarPane::DayCellRect(const COleDateTime& day) {
+    EnsureLayout();
+    const int cell = m_grid.CellOf(day);
+    return cell >= 0 ? m_cells[cell].Rect() : QRect();
+}
+
+QRect CalendarPane::NoteItemRect(const COleDateTime& day, int item) {
+    EnsureLayout();
+    const int cell = m_grid.CellOf(day);
+    if (cell < 0) return QRect();
+    const CItemPlacement& placed = m_cells[cell].Placement();
+    if (item < 0 || item >= static_cast<int>(placed.rects.size())) return QRect();
+    return ToQRect(placed.rects[item]);
+}
+
 void CalendarPane::SelectAt(const QPoint& point) {
     const int cell = HitTest(point);
     if (cell >= 0) {
@@ -45,7 +60,7 @@ void CalendarPane::SelectAt(const QPoint& point) {
         const int item = m_cells[cell].ItemAt(point);
         changed = changed || item != m_nSelectedItem;
         m_nSelectedItem = item;
-        m_wSelectedNote = item >= 0 ? m_cells[cell].Items()[item].wNoteID : 0;
+        m_wSelectedNote = item >= 0 ? m_cells[cell].ItemNote(item) : 0;
         if (changed) update();
     }
     emit SelectedDateChanged(m_grid.SelectedDate());
@@ -170,7 +185,7 @@ void CalendarPane::mouseDoubleClickEvent(QMouseEvent* event) {
     const COleDateTime day = m_cells[cell].Day();
     if (item < 0) {
         EditOrCreate(nullptr, day);
-    } else if (CNote* note = m_data.LookupNote(m_cells[cell].Items()[item].wNoteID)) {
+    } else if (CNote* note = m_data.LookupNote(m_cells[cell].ItemNote(item))) {
         EditOrCreate(note, day);
     }
 }
@@ -211,7 +226,7 @@ void CalendarPane::ShowTipAt(const QPoint& point) {
     if (item < 0 || !m_cells[cell].IsCutOff(item)) return;
     m_ptTipAnchor = point;
     const QPoint at = mapToGlobal(point) + kTipOffset;
-    m_pTip->Show(QString::fromStdString(m_cells[cell].Items()[item].strText), at.x(), at.y());
+    m_pTip->Show(QString::fromStdString(m_cells[cell].Item(item).strText), at.x(), at.y());
 }
 
 void CalendarPane::contextMenuEvent(QContextMenuEvent* event) {

@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygon>
 #include <QTextLayout>
 
 #include <cmath>
@@ -23,7 +24,10 @@ constexpr int kTodayBandLuma = 400;
 constexpr int kHeadingPad = 3;
 constexpr int kItemPad = 2;
 constexpr int kIconGap = 3;
-constexpr int kItemGap = 1;
+constexpr int kItemGap = 2;
+// The marks of a cell with more notes than it shows.
+constexpr int kMarkWidth = 8;
+constexpr int kMarkHeight = 4;
 
 int LineHeight(const QFont& font, const QPaintDevice* device) {
     return static_cast<int>(std::ceil(QFontMetricsF(font, device).height()));
@@ -54,6 +58,21 @@ int IconSpace(const CCellLook& look) {
     return look.bPrinting ? 0 : resources::kNoteIconSize + kIconGap;
 }
 
+// Screen pixels in the look's device pixels.
+int Px(int pixels, const CCellLook& look) {
+    return pixels * look.nScale;
+}
+
+// Draws the lines of text that fit whole in height; a line that would be
+// cut shows nothing rather than a sliver.
+void DrawWholeLines(QPainter& painter, const QTextLayout& text, QPointF at, int height) {
+    for (int i = 0; i < text.lineCount(); ++i) {
+        const QTextLine line = text.lineAt(i);
+        if (line.y() + line.height() > height) break;
+        line.draw(&painter, at);
+    }
+}
+
 QColor Background(const CCellLook& look, const COleDateTime& day) {
     const bool otherMonth = look.bMonthGrid && day.GetMonth() != look.nShownMonth;
     if (look.bPrinting) return otherMonth ? ToQColor(kPrintOtherMonth) : QColor(Qt::white);
@@ -74,27 +93,38 @@ void CDayCell::Reset(const COleDateTime& day) {
     m_bLaidOut = false;
 }
 
-void CDayCell::SetItems(std::vector<CDayCellItem> items) {
+void CDayCell::SetItems(std::vector<CDayCellItem> items, Describer describe) {
     m_items = std::move(items);
+    m_describe = std::move(describe);
     m_nFirst = 0;
     m_bLaidOut = false;
+}
+
+const CDayCellItem& CDayCell::Item(int index) const {
+    CDayCellItem& item = m_items.at(static_cast<std::size_t>(index));
+    if (!item.bDescribed && m_describe) m_describe(item);
+    return item;
 }
 
 CDayCell::Frame CDayCell::Arrange(const QRect& rect, const CCellLook& look,
                                   const QPaintDevice* device) const {
     Frame frame;
     frame.rect = rect;
-    const int band = std::min(LineHeight(look.headingFont, device) + 2, rect.height());
+    const int band = std::min(LineHeight(look.headingFont, device) + Px(2, look), rect.height());
+    const int pad = Px(kItemPad, look);
     frame.heading = QRect(rect.left(), rect.top(), rect.width(), band);
     frame.itemArea =
-        QRect(rect.left() + kItemPad, rect.top() + band + 1,
-              std::max(rect.width() - 2 * kItemPad, 0), std::max(rect.height() - band - 2, 0));
+        QRect(rect.left() + pad, rect.top() + band + Px(1, look),
+              std::max(rect.width() - 2 * pad, 0), std::max(rect.height() - band - Px(2, look), 0));
     const int iconHeight = look.bPrinting ? 0 : resources::kNoteIconSize;
     const int textWidth = frame.itemArea.width() - IconSpace(look);
+    frame.texts.resize(m_items.size());
     frame.placed =
         PlaceItems(ToRect(frame.itemArea), static_cast<int>(m_items.size()), m_nFirst, [&](int i) {
-            QTextLayout text(QString::fromStdString(m_items[i].strText), look.itemFont, device);
-            return std::max(LayOutText(text, textWidth), iconHeight) + kItemGap;
+            auto& text = frame.texts[static_cast<std::size_t>(i)];
+            text = std::make_unique<QTextLayout>(QString::fromStdString(Item(i).strText),
+                                                 look.itemFont, device);
+            return std::max(LayOutText(*text, textWidth), iconHeight) + Px(kItemGap, look);
         });
     return frame;
 }
@@ -123,6 +153,7 @@ void CDayCell::Paint(QPainter& painter, const Frame& frame, const CCellLook& loo
     PaintHeading(painter, frame, look, selected);
     // Only the selected cell shows its selected item.
     PaintItems(painter, frame, look, selected ? selectedItem : -1);
+    PaintMoreMarks(painter, frame, TextColor(look), look.nScale);
     painter.restore();
 }
 
@@ -138,11 +169,12 @@ void CDayCell::PaintHeading(QPainter& painter, const Frame& frame, const CCellLo
         textColor = ToQColor(CUtility::GetReverseColor(band));
     }
     const bool moon = m_nMoonPhase >= 0 && frame.rect.height() > 2 * frame.heading.height();
-    const QRect text = frame.heading.adjusted(
-        kHeadingPad, 0, -kHeadingPad - (moon ? frame.heading.height() : 0), 0);
+    const int pad = Px(kHeadingPad, look);
+    const QRect text =
+        frame.heading.adjusted(pad, 0, -pad - (moon ? frame.heading.height() : 0), 0);
     const QFontMetricsF metrics(look.headingFont, painter.device());
     const std::vector<std::string> headings =
-        CellHeadings(m_dtDay, look.bMonthGrid, today && !look.bPrinting);
+        CellHeadings(m_dtDay, look.bMonthGrid, today, look.bPrinting);
     const std::size_t fit =
         FirstThatFits(headings, text.width(), [&](const std::string& candidate) {
             return static_cast<int>(
@@ -152,19 +184,21 @@ void CDayCell::PaintHeading(QPainter& painter, const Frame& frame, const CCellLo
     painter.setPen(textColor);
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QString::fromStdString(headings[fit]));
-    if (moon) PaintMoon(painter, frame.heading, textColor);
+    if (moon) PaintMoon(painter, frame.heading, textColor, look.nScale);
 }
 
 // New moon a dark disc, full moon an open circle, the quarters half dark:
 // the first quarter on the left, the last on the right.
-void CDayCell::PaintMoon(QPainter& painter, const QRect& heading, const QColor& color) const {
-    const int diameter = (heading.height() - 2) & ~1;
+void CDayCell::PaintMoon(QPainter& painter, const QRect& heading, const QColor& color,
+                         int scale) const {
+    const int diameter = (heading.height() - 2 * scale) & ~1;
     if (diameter < 4) return;
-    const QRectF disc(heading.right() - kHeadingPad - diameter + 0.5, heading.top() + 1.5,
-                      diameter - 1, diameter - 1);
+    const qreal pen = scale;
+    const QRectF disc(heading.right() - kHeadingPad * scale - diameter + pen / 2,
+                      heading.top() + scale + pen / 2, diameter - pen, diameter - pen);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(color, 1));
+    painter.setPen(QPen(color, pen));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(disc);
     painter.setBrush(color);
@@ -190,23 +224,51 @@ void CDayCell::PaintItems(QPainter& painter, const Frame& frame, const CCellLook
     const int iconSpace = IconSpace(look);
     for (int i = placed.nFirst; i <= placed.nLast && i < static_cast<int>(m_items.size()); ++i) {
         const QRect visible = ToQRect(placed.rects[i]);
-        if (visible.isEmpty()) break;
-        const CDayCellItem& item = m_items[i];
+        const QTextLayout* text = frame.texts[static_cast<std::size_t>(i)].get();
+        if (visible.isEmpty() || !text) break;
+        const CDayCellItem& item = Item(i);
         const bool isSelected = i == selectedItem && !look.bPrinting;
         painter.save();
         painter.setClipRect(visible.intersected(frame.itemArea), Qt::IntersectClip);
-        if (isSelected) painter.fillRect(visible.adjusted(-1, 0, 1, -kItemGap), look.highlight);
-        if (!look.bPrinting && item.nIcon >= 0)
-            painter.drawPixmap(visible.topLeft(), resources::NoteIcon(item.nIcon));
+        if (isSelected)
+            painter.fillRect(visible.adjusted(-1, 0, 1, -Px(kItemGap, look)), look.highlight);
+        if (!look.bPrinting && look.icons && item.nIcon >= 0 &&
+            item.nIcon < resources::kNoteIconCount)
+            painter.drawPixmap(visible.topLeft(), look.icons[item.nIcon]);
         QColor color = TextColor(look);
         if (!look.bPrinting && (item.bHoliday || isSelected)) color = ToQColor(kItemBlue);
         painter.setPen(color);
-        const QFont& font = isSelected ? look.selectedFont : look.itemFont;
-        QTextLayout text(QString::fromStdString(item.strText), font, painter.device());
-        LayOutText(text, visible.width() - iconSpace);
-        text.draw(&painter, QPointF(visible.left() + iconSpace, visible.top()));
+        DrawWholeLines(painter, *text, QPointF(visible.left() + iconSpace, visible.top()),
+                       visible.height());
         painter.restore();
     }
+}
+
+// Small triangles at the right of the item area: notes above the first shown
+// one, and notes or text below what the cell shows.
+void CDayCell::PaintMoreMarks(QPainter& painter, const Frame& frame, const QColor& color,
+                              int scale) {
+    const CItemPlacement& placed = frame.placed;
+    if (!placed.CanScrollUp() && !placed.bMoreBelow) return;
+    const int width = kMarkWidth * scale;
+    const int height = kMarkHeight * scale;
+    const int left = frame.itemArea.right() - width;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    if (placed.CanScrollUp()) {
+        const int top = frame.itemArea.top() + scale;
+        painter.drawPolygon(QPolygon{QPoint(left, top + height), QPoint(left + width, top + height),
+                                     QPoint(left + width / 2, top)});
+    }
+    if (placed.bMoreBelow) {
+        const int bottom = frame.itemArea.bottom() - scale;
+        painter.drawPolygon(QPolygon{QPoint(left, bottom - height),
+                                     QPoint(left + width, bottom - height),
+                                     QPoint(left + width / 2, bottom)});
+    }
+    painter.restore();
 }
 
 int CDayCell::ItemAt(const QPoint& point) const {

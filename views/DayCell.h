@@ -11,7 +11,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
+#include <QTextLayout>
+
+#include <functional>
+#include <memory>
 
 class QPainter;
 class QPaintDevice;
@@ -23,23 +28,33 @@ struct CCellLook {
     int nShownMonth = 1;
     COleDateTime today;
     bool bPrinting = false;
+    // Device pixels to a screen pixel: more than 1 on a printer, so that
+    // gaps and lines keep their size on paper.
+    int nScale = 1;
     QFont headingFont;
     QFont itemFont;
-    QFont selectedFont; // the selected item's
-    QColor highlight;   // the selected item's background
+    QColor highlight; // the selected item's background
+    // The note icons by icon index (resources::kNoteIconCount of them), or none.
+    const QPixmap* icons = nullptr;
 };
 
 class CDayCell {
 public:
+    // Fills in an item when the cell first shows it.
+    using Describer = std::function<void(CDayCellItem&)>;
+
     // A new day: no items, no moon, scrolled to the top.
     void Reset(const COleDateTime& day);
-    void SetItems(std::vector<CDayCellItem> items);
+    void SetItems(std::vector<CDayCellItem> items, Describer describe);
     // -1 none, else the phase index of the Moon's phase on this day.
     void SetMoonPhase(int phase) { m_nMoonPhase = phase; }
 
     const COleDateTime& Day() const { return m_dtDay; }
     int MoonPhase() const { return m_nMoonPhase; }
-    const std::vector<CDayCellItem>& Items() const { return m_items; }
+    int ItemCount() const { return static_cast<int>(m_items.size()); }
+    // The item, described by now, and only its note's ID.
+    const CDayCellItem& Item(int index) const;
+    WORD ItemNote(int index) const { return m_items.at(static_cast<std::size_t>(index)).wNoteID; }
 
     // Lays the cell out in rect as the screen shows it; the mouse works on
     // this layout until the next one.
@@ -69,6 +84,8 @@ private:
         QRect heading;
         QRect itemArea;
         CItemPlacement placed;
+        // The placed items' texts as measured, drawn as they are.
+        std::vector<std::unique_ptr<QTextLayout>> texts;
     };
 
     Frame Arrange(const QRect& rect, const CCellLook& look, const QPaintDevice* device) const;
@@ -76,13 +93,17 @@ private:
                int selectedItem) const;
     void PaintHeading(QPainter& painter, const Frame& frame, const CCellLook& look,
                       bool selected) const;
-    void PaintMoon(QPainter& painter, const QRect& heading, const QColor& color) const;
+    void PaintMoon(QPainter& painter, const QRect& heading, const QColor& color, int scale) const;
+    static void PaintMoreMarks(QPainter& painter, const Frame& frame, const QColor& color,
+                               int scale);
     void PaintItems(QPainter& painter, const Frame& frame, const CCellLook& look,
                     int selectedItem) const;
 
     COleDateTime m_dtDay;
     int m_nMoonPhase = -1;
-    std::vector<CDayCellItem> m_items;
+    // Described on first use, also while drawing.
+    mutable std::vector<CDayCellItem> m_items;
+    Describer m_describe;
     int m_nFirst = 0;
     Frame m_frame;
     bool m_bLaidOut = false;

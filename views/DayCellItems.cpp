@@ -2,36 +2,31 @@
 
 #include "store/Note.h"
 
-namespace {
-
-std::string ItemText(const CNoteOccurrence& entry, const std::string& timeFormat) {
-    const CNote& note = *entry.m_pNote;
-    if (note.m_nType != kNoteHoliday && note.m_bRemind)
-        return entry.m_dtTime.Format(timeFormat.c_str()) + " " + note.m_strTitle;
-    return note.m_strTitle;
-}
-
-} // namespace
-
-std::vector<CDayCellItem> BuildDayCellItems(const std::vector<CNoteOccurrence>& day,
-                                            const std::string& timeFormat) {
+std::vector<CDayCellItem> DayCellEntries(const std::vector<CNoteOccurrence>& day) {
     std::vector<CDayCellItem> items;
     items.reserve(day.size());
     for (const CNoteOccurrence& entry : day) {
         if (!entry.m_pNote) continue;
-        const CNote& note = *entry.m_pNote;
-        CDayCellItem item;
-        item.strText = ItemText(entry, timeFormat);
-        item.bHoliday = note.m_nType == kNoteHoliday;
-        item.nIcon = item.bHoliday ? -1 : note.GetIconIndex();
-        item.wNoteID = static_cast<WORD>(note.m_nID);
-        items.push_back(std::move(item));
+        CDayCellItem& item = items.emplace_back();
+        item.dtTime = entry.m_dtTime;
+        item.wNoteID = static_cast<WORD>(entry.m_pNote->m_nID);
     }
     return items;
 }
 
-std::vector<std::string> CellHeadings(const COleDateTime& day, bool monthGrid, bool markToday) {
-    const std::string mark = markToday ? " *" : "";
+void DescribeItem(CDayCellItem& item, const CNote* note, const std::string& timeFormat) {
+    item.bDescribed = true;
+    if (!note) return;
+    item.bHoliday = note->m_nType == kNoteHoliday;
+    item.nIcon = item.bHoliday ? -1 : note->GetIconIndex();
+    item.strText = !item.bHoliday && note->m_bRemind
+                       ? item.dtTime.Format(timeFormat.c_str()) + " " + note->m_strTitle
+                       : note->m_strTitle;
+}
+
+std::vector<std::string> CellHeadings(const COleDateTime& day, bool monthGrid, bool today,
+                                      bool printing) {
+    const std::string mark = today && !printing ? " *" : "";
     if (monthGrid) return {std::to_string(day.GetDay()) + mark};
     return {day.Format("%A, %B %d") + mark, day.Format("%a, %b %d") + mark,
             day.Format("%a %#d") + mark, std::to_string(day.GetDay()) + mark};

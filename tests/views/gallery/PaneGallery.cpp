@@ -4,12 +4,13 @@
 // copy, a day with more notes than fit (scrolled by one), the Moon's phases,
 // today and a selected note, and the tip over a cut-off note. The clock
 // stands still at 8 December 2026, 9:30. `orrindale_pane_gallery --save
-// out.png` writes the window and the tip into one image instead of staying open.
+// out.png` writes the window and the tip into one image instead of staying
+// open, and the month as a printer draws it into out.png.print.png.
 #include "almanac/HolidayNote.h"
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
-#include "views/CalendarActions.h"
+#include "tests/views/RecordingCalendarActions.h"
 #include "views/CalendarPane.h"
 #include "zadad/Clock.h"
 #include "zadad/Utility.h"
@@ -29,17 +30,6 @@ namespace {
 class CFixedClock : public CClock {
 public:
     COleDateTime Now() const override { return COleDateTime(2026, 12, 8, 9, 30, 0); }
-};
-
-// The gallery opens no editor and puts nothing on the desktop.
-class CInertActions : public CCalendarActions {
-public:
-    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
-    void NotesChanged() override {}
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
 };
 
 COleDateTime At(int day, int hour, int minute) {
@@ -64,6 +54,9 @@ void AddSampleNotes(CCalendarData& data) {
         data.m_noteManager.Add(std::make_unique<CHolidayNote>(name, "", 12, day, 1, 0, 0, 0, 0, 1));
     memo("Groceries: milk, bread, eggs", 3);
     memo("Library books due", 10);
+    memo("Christmas shopping: presents for Anna, Tom and Grandma, wrapping paper, cards, "
+         "candles and the tree from the market",
+         22);
     oneTime("Dentist", 8, 14, 30);
     oneTime("Car service at the garage on Mill Road, bring the spare key", 15, 8, 0);
     weekly("Choir practice", 2, 19, 1);
@@ -103,24 +96,15 @@ QWidget* VisibleTip() {
     return nullptr;
 }
 
-// Rests the mouse over the pane, point by point, until a cut-off note shows its tip.
-QWidget* RestUntilTip(QWidget* pane) {
-    for (int y = 0; y < pane->height(); y += 3) {
-        for (int x = 0; x < pane->width(); x += 6) {
-            QHelpEvent rest(QEvent::ToolTip, QPoint(x, y), pane->mapToGlobal(QPoint(x, y)));
-            QApplication::sendEvent(pane, &rest);
-            if (QWidget* tip = VisibleTip()) return tip;
-        }
-    }
-    return nullptr;
-}
-
-// The centre of the month grid's cell of day (row, column).
-QPoint MonthCell(const QWidget* pane, int row, int column, int rows, int rowTop) {
-    const double width = pane->width() / 7.0;
-    const double height = (pane->height() - rowTop) / static_cast<double>(rows);
-    return QPoint(static_cast<int>((column + 0.5) * width),
-                  rowTop + static_cast<int>((row + 0.5) * height));
+// Rests the mouse on the last note the cell of day shows, a note it cuts off.
+QWidget* RestOnCutOffNote(CalendarPane* pane, const COleDateTime& day) {
+    int last = 0;
+    while (!pane->NoteItemRect(day, last + 1).isEmpty())
+        ++last;
+    const QPoint at = pane->NoteItemRect(day, last).center();
+    QHelpEvent rest(QEvent::ToolTip, at, pane->mapToGlobal(at));
+    QApplication::sendEvent(pane, &rest);
+    return VisibleTip();
 }
 
 QImage Compose(QWidget& window, QWidget* tip) {
@@ -130,6 +114,19 @@ QImage Compose(QWidget& window, QWidget* tip) {
         painter.drawPixmap(tip->geometry().topLeft() - window.geometry().topLeft(), tip->grab());
     }
     return image;
+}
+
+// The month grid as the printer draws it, on an A4 page in landscape at 150 dots an inch.
+QImage PrintedPage(CalendarPane& pane) {
+    constexpr int kDotsPerInch = 150;
+    QImage page(1754, 1240, QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
+    page.setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    const int margin = kDotsPerInch * 8 / 10;
+    pane.DrawGrid(painter, page.rect().adjusted(margin, 2 * margin, -margin, -margin), true);
+    return page;
 }
 
 } // namespace
@@ -148,30 +145,31 @@ int main(int argc, char** argv) {
         AddSampleNotes(*data);
     month.m_bMonthView = 1;
     week.m_bMonthView = 0;
-    CInertActions actions;
+    // Nothing here opens an editor or drops a note; what is asked is only recorded.
+    CRecordingCalendarActions monthActions(month);
+    CRecordingCalendarActions weekActions(week);
 
     QWidget window;
     window.setWindowTitle("Orrindale calendar pane");
     window.move(0, 0);
     auto* layout = new QHBoxLayout(&window);
-    auto* monthPane = new CalendarPane(month, actions);
-    auto* weekPane = new CalendarPane(week, actions);
+    auto* monthPane = new CalendarPane(month, monthActions);
+    auto* weekPane = new CalendarPane(week, weekActions);
     monthPane->setMinimumSize(760, 560);
     weekPane->setMinimumSize(560, 560);
     layout->addWidget(monthPane);
     layout->addWidget(weekPane);
     window.show();
-    // December 2026 with Sunday weeks: the 17th is in row 2, column 4; the
-    // 15th in column 2. The weekday row is about 25 pixels tall.
-    const int rows = 5;
-    Wheel(monthPane, MonthCell(monthPane, 2, 4, rows, 25));
-    Click(monthPane, MonthCell(monthPane, 2, 2, rows, 25) + QPoint(0, -20));
-    weekPane->GoToDate(COleDateTime(2026, 12, 17, 0, 0, 0));
-    Click(weekPane, QPoint(weekPane->width() / 2, weekPane->height() / 2 + 60));
-    QWidget* tip = RestUntilTip(monthPane);
+    // A busy day scrolled by one, a note selected, and in the week a day selected.
+    Wheel(monthPane, monthPane->DayCellRect(At(17, 0, 0)).center());
+    Click(monthPane, monthPane->NoteItemRect(At(15, 0, 0), 0).center());
+    weekPane->GoToDate(At(17, 0, 0));
+    Click(weekPane, weekPane->DayCellRect(At(18, 0, 0)).center());
+    QWidget* tip = RestOnCutOffNote(monthPane, At(22, 0, 0));
     if (save.isEmpty()) return app.exec();
     QTimer::singleShot(300, [&] {
         Compose(window, tip).save(save);
+        PrintedPage(*monthPane).save(save + ".print.png");
         app.quit();
     });
     return app.exec();
