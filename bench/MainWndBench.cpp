@@ -4,7 +4,7 @@
 // mode; and the frame alone, painted again whenever the window changes size.
 #include "bench/StoreBenchData.h"
 #include "store/CalendarData.h"
-#include "views/CalendarActions.h"
+#include "tests/views/RecordingCalendarActions.h"
 #include "views/FramePainter.h"
 #include "views/MainWnd.h"
 
@@ -14,17 +14,6 @@
 #include <memory>
 
 namespace {
-
-// The window asks nothing of the program while it opens.
-class CNoActions : public CCalendarActions {
-public:
-    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
-    void NotesChanged() override {}
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
-};
 
 CCalendarData& LargeStore() {
     static CCalendarData* data = [] {
@@ -38,7 +27,7 @@ CCalendarData& LargeStore() {
 void BM_OpenToFirstPaint(benchmark::State& state) {
     CCalendarData& data = LargeStore();
     data.m_bMonthView = static_cast<BOOL>(state.range(0));
-    CNoActions actions;
+    CRecordingCalendarActions actions(data);
     for (auto _ : state) {
         auto window = std::make_unique<CMainWnd>(data, actions);
         window->show();
@@ -54,7 +43,7 @@ void BM_OpenToFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_OpenToFirstPaint)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_PaintFrame(benchmark::State& state) {
-    CNoActions actions;
+    CRecordingCalendarActions actions(LargeStore());
     const CMainWnd window(LargeStore(), actions);
     CFrameLook look;
     CPicture windowTexture, toolbarTexture;

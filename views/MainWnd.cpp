@@ -11,7 +11,6 @@
 #include "views/MainWndCommands.h"
 #include "views/MonthChoice.h"
 #include "views/MonthListPopup.h"
-#include "views/NoteCommands.h"
 #include "views/RegionButton.h"
 #include "views/ViewColors.h"
 #include "views/WindowPlacement.h"
@@ -214,6 +213,14 @@ CRegionButton* CMainWnd::Button(int id) const {
 }
 
 void CMainWnd::RunCommand(int id) {
+    if (const int note = NoteCommandOf(id)) {
+        m_pPane->OnCommand(note);
+        return;
+    }
+    if (NavigationStep(id, true) != 0) {
+        MoveBy(id);
+        return;
+    }
     switch (id) {
     case kMainMaximize:
         ToggleZoom();
@@ -227,17 +234,8 @@ void CMainWnd::RunCommand(int id) {
     case kMainMonthView:
         SetMonthMode(true);
         break;
-    case kMainNewNote:
-        m_pPane->OnCommand(kNoteCmdNew);
-        break;
-    case kMainEditNote:
-        m_pPane->OnCommand(kNoteCmdEdit);
-        break;
-    case kMainCloneNote:
-        m_pPane->OnCommand(kNoteCmdClone);
-        break;
-    case kMainRemoveNote:
-        m_pPane->OnCommand(kNoteCmdDelete);
+    case kMainPrint:
+        CCalendarPrinter::Print(*m_pPane, this);
         break;
     case kMainOptions:
         RunOptions();
@@ -247,12 +245,6 @@ void CMainWnd::RunCommand(int id) {
         break;
     case kMainHelp:
         m_actions.OpenHelp();
-        break;
-    case kMainBack:
-    case kMainForward:
-    case kMainBackYear:
-    case kMainForwardYear:
-        MoveBy(id);
         break;
     case kMainHistory:
         g_bShowHistory = m_pHistory->isChecked();

@@ -1,5 +1,7 @@
 #include "views/MainWndCommands.h"
 
+#include "views/NoteCommands.h"
+
 namespace {
 
 struct CArrow {
@@ -35,9 +37,19 @@ int NavigationStep(int command, bool monthMode) {
     return monthMode ? arrow->monthStep : arrow->weekStep;
 }
 
-int FilterOfCommand(int command) {
-    if (command < kMainFilterToday || command > kMainFilterAll) return -1;
-    return command - kMainFilterToday;
+int NoteCommandOf(int command) {
+    switch (command) {
+    case kMainNewNote:
+        return kNoteCmdNew;
+    case kMainEditNote:
+        return kNoteCmdEdit;
+    case kMainCloneNote:
+        return kNoteCmdClone;
+    case kMainRemoveNote:
+        return kNoteCmdDelete;
+    default:
+        return 0;
+    }
 }
 
 int CommandOfFilter(int filter) {

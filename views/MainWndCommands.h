@@ -41,7 +41,7 @@ int NavigationTipId(int command, bool monthMode);
 // How far an arrow moves the calendar: months in month mode, weeks in week
 // mode; 0 for any other control.
 int NavigationStep(int command, bool monthMode);
-// The filter a filter button sets (0 today ... 3 all), or -1.
-int FilterOfCommand(int command);
+// The note command (101 to 104) a toolbar button sends to the calendar, or 0.
+int NoteCommandOf(int command);
 // The filter button that shows a stored filter pressed; anything unknown is "ALL".
 int CommandOfFilter(int filter);

@@ -3,7 +3,7 @@
 #include "views/CalendarPrinter.h"
 #include "store/CalendarData.h"
 #include "tests/support/TestClock.h"
-#include "views/CalendarActions.h"
+#include "tests/views/RecordingCalendarActions.h"
 #include "views/CalendarPane.h"
 
 #include <QFile>
@@ -16,16 +16,6 @@
 namespace {
 
 constexpr int kInkGap = 3;
-
-class CNoActions : public CCalendarActions {
-public:
-    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
-    void NotesChanged() override {}
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
-};
 
 // The rows of the image that hold anything darker than light grey, within
 // the columns of area.
@@ -44,7 +34,7 @@ class CalendarPrinterTest : public ::testing::Test {
 protected:
     CTestClock m_clock{COleDateTime(2026, 12, 8, 9, 30, 0)};
     CCalendarData m_data;
-    CNoActions m_actions;
+    CRecordingCalendarActions m_actions{m_data};
 };
 
 TEST_F(CalendarPrinterTest, TheTitleIsCentredAtTheTopAndTheGridBelowIt) {

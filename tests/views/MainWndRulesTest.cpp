@@ -204,6 +204,14 @@ TEST(MainWndCommands, ArrowsAreWordedAndStepByMode) {
     }
 }
 
+TEST(MainWndCommands, NoteButtonsSendTheCalendarsNoteCommands) {
+    const std::pair<int, int> cases[] = {{kMainNewNote, 102},   {kMainEditNote, 103},
+                                         {kMainCloneNote, 101}, {kMainRemoveNote, 104},
+                                         {kMainPrint, 0},       {kMainBack, 0}};
+    for (const auto& [button, note] : cases)
+        EXPECT_EQ(NoteCommandOf(button), note) << button;
+}
+
 TEST(MainWndCommands, TheStoredListFilterPressesItsButtonAndAnythingElseIsAll) {
     EXPECT_EQ(CommandOfFilter(0), kMainFilterToday);
     EXPECT_EQ(CommandOfFilter(1), kMainFilterWeek);

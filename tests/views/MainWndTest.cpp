@@ -8,7 +8,7 @@
 #include "store/ProgramFlags.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TestClock.h"
-#include "views/CalendarActions.h"
+#include "tests/views/RecordingCalendarActions.h"
 #include "views/CalendarPane.h"
 #include "views/MainWndCommands.h"
 #include "views/MonthList.h"
@@ -19,8 +19,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPrintDialog>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -29,17 +31,10 @@ namespace {
 
 const COleDateTime kNow(2026, 12, 8, 9, 30, 0);
 
-// Records what the window asks of the program.
-class CRecordingActions : public CCalendarActions {
+// Records what the window asks of the program, besides the calendar's own requests.
+class CWindowActions : public CRecordingCalendarActions {
 public:
-    bool EditNote(CNote* note, const COleDateTime&, QWidget*) override {
-        log.push_back(note ? "edit" : "new");
-        return false;
-    }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {
-        log.push_back("desktop");
-    }
-    void NotesChanged() override { log.push_back("changed"); }
+    using CRecordingCalendarActions::CRecordingCalendarActions;
     bool RunOptions(QWidget*) override {
         log.push_back("options");
         return options && options();
@@ -72,7 +67,7 @@ protected:
     CTestClock m_clock{kNow};
     CFakeMessageBox m_box;
     CCalendarData m_data;
-    CRecordingActions m_actions;
+    CWindowActions m_actions{m_data};
     std::unique_ptr<CMainWnd> m_window;
 };
 
@@ -321,21 +316,42 @@ TEST_F(MainWndTest, TheCheckBoxesSetHistoryAndRecurrenceAndTheirWordsTickThem) {
 
 TEST_F(MainWndTest, TheToolbarAsksTheProgramOrTheCalendar) {
     CMainWnd& window = Open();
-    const std::pair<int, const char*> cases[] = {
-        {kMainNewNote, "new"}, {kMainOptions, "options"}, {kMainHomePage, "home page"},
-        {kMainHelp, "help"},   {kMainEditNote, "new"},    {kMainCloneNote, ""},
-        {kMainRemoveNote, ""},
+    struct Case {
+        int command;
+        const char* asked; // of the program, or "" for nothing
+        std::size_t edits; // editors opened by the calendar
     };
-    for (const auto& [command, asked] : cases) {
+    // With no note selected, editing starts a new note; clone and remove do nothing.
+    const Case cases[] = {
+        {kMainNewNote, "", 1},    {kMainEditNote, "", 1},       {kMainCloneNote, "", 0},
+        {kMainRemoveNote, "", 0}, {kMainOptions, "options", 0}, {kMainHomePage, "home page", 0},
+        {kMainHelp, "help", 0},
+    };
+    for (const Case& c : cases) {
         m_actions.log.clear();
-        window.Button(command)->click();
-        // With no note selected, editing starts a new one; clone and remove ask nothing.
+        m_actions.m_edits.clear();
+        window.Button(c.command)->click();
         const std::vector<std::string> expected =
-            *asked ? std::vector<std::string>{asked} : std::vector<std::string>{};
-        EXPECT_EQ(m_actions.log, expected) << command;
+            *c.asked ? std::vector<std::string>{c.asked} : std::vector<std::string>{};
+        EXPECT_EQ(m_actions.log, expected) << c.command;
+        EXPECT_EQ(m_actions.m_edits.size(), c.edits) << c.command;
+        EXPECT_EQ(m_actions.m_nChanges, 0) << c.command;
     }
     EXPECT_EQ(window.Button(kMainHelp)->toolTip(), "Help");
     EXPECT_EQ(window.Button(kMainCloneNote)->toolTip(), "Deuplite Selected Note");
+}
+
+TEST_F(MainWndTest, PrintAsksForThePrinter) {
+    CMainWnd& window = Show();
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            asked = true;
+            dialog->reject();
+        }
+    });
+    window.Button(kMainPrint)->click();
+    EXPECT_TRUE(asked);
 }
 
 TEST_F(MainWndTest, ADoubleClickOnTheTitleGoesBackToToday) {
