@@ -1,7 +1,7 @@
 // What the calendar window decides without a window: its frame layout and
 // minimum width from measured texts, the zones of the frame, resizing, the
-// arrows by mode, the month chosen from the list, where it opens, and the
-// almanac line's parts.
+// buttons' commands, the month chosen from the list, where it opens, and the
+// almanac line's parts. (The arrows by mode are tested on the window.)
 #include "views/AlmanacLayout.h"
 #include "views/FrameHitTest.h"
 #include "views/FrameLayout.h"
@@ -181,27 +181,6 @@ TEST(FrameHitTest, ResizingNeverGoesBelowTheMinimum) {
     for (const Case& c : cases)
         EXPECT_EQ(ResizedGeometry(start, c.zone, c.delta, minimum), c.expected)
             << static_cast<int>(c.zone);
-}
-
-TEST(MainWndCommands, ArrowsAreWordedAndStepByMode) {
-    struct Case {
-        int command;
-        int monthTip;
-        int weekTip;
-        int monthStep;
-        int weekStep;
-    };
-    const Case cases[] = {
-        {kMainBack, 131, 137, -1, -1},      {kMainForward, 132, 138, 1, 1},
-        {kMainBackYear, 134, 139, -12, -4}, {kMainForwardYear, 133, 140, 12, 4},
-        {kMainNewNote, 136, 136, 0, 0},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(NavigationTipId(c.command, true), c.monthTip) << c.command;
-        EXPECT_EQ(NavigationTipId(c.command, false), c.weekTip) << c.command;
-        EXPECT_EQ(NavigationStep(c.command, true), c.monthStep) << c.command;
-        EXPECT_EQ(NavigationStep(c.command, false), c.weekStep) << c.command;
-    }
 }
 
 TEST(MainWndCommands, NoteButtonsSendTheCalendarsNoteCommands) {

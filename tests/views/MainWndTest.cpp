@@ -14,6 +14,7 @@
 #include "views/MonthList.h"
 #include "views/MonthListPopup.h"
 #include "views/RegionButton.h"
+#include "zadad/QtTypes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -257,6 +258,21 @@ TEST_F(MainWndTest, TheAlmanacLineFollowsTheLocationChosenInTheOptions) {
     EXPECT_NE(paris.sunrise, newYork.sunrise);
     EXPECT_EQ(paris.sunrise,
               MakeAlmanacLine(Pane().SelectedDate(), AlmanacLocationOf(m_data)).sunrise);
+}
+
+TEST_F(MainWndTest, TheFilterButtonsTextFollowsTheToolbarColourAfterTheOptions) {
+    g_crNoteBackDefault = RGB(250, 240, 200);
+    CMainWnd& window = Open();
+    const QPalette& palette = QApplication::palette();
+    EXPECT_EQ(window.Button(kMainFilterWeek)->TextColor(),
+              FromQColor(palette.windowText().color()));
+    m_actions.options = [] {
+        g_crNoteBackDefault = RGB(40, 30, 70); // a dark toolbar texture
+        return true;
+    };
+    window.RunCommand(kMainOptions);
+    EXPECT_EQ(window.Button(kMainFilterWeek)->TextColor(),
+              FromQColor(palette.highlightedText().color()));
 }
 
 TEST_F(MainWndTest, WeekViewWhileTheListWouldBeShownShowsTheWeekCalendar) {
