@@ -332,6 +332,12 @@ void CalendarPane::paintEvent(QPaintEvent* /*event*/) {
     DrawGrid(painter, rect(), false);
 }
 
+// The tip is a window of its own: it goes when the pane does (the list view in its place).
+void CalendarPane::hideEvent(QHideEvent* event) {
+    m_pTip->Hide();
+    QWidget::hideEvent(event);
+}
+
 void CalendarPane::resizeEvent(QResizeEvent* event) {
     m_rcLaidOut = QRect();
     m_pTip->Hide();
