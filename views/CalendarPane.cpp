@@ -3,6 +3,7 @@
 #include "res/Resources.h"
 #include "store/CalendarData.h"
 #include "store/MessageBox.h"
+#include "store/TimeFormats.h"
 #include "views/GridGeometry.h"
 #include "views/MoonMarks.h"
 #include "views/TipWnd.h"
@@ -106,7 +107,8 @@ CalendarPane::~CalendarPane() {
 
 void CalendarPane::TakeSettings() {
     m_bWeekStartsSunday = m_data.m_bWeekStartsSunday != 0;
-    m_strTimeFormat = m_data.m_b24Hour ? "%#H:%M" : "%#I:%M %p";
+    // The program's time of day, 12- or 24-hour as the data file says.
+    m_strTimeFormat = g_strTimeFormat;
 }
 
 void CalendarPane::SetDate(const COleDateTime& date, bool restoreSelected) {
