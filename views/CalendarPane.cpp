@@ -3,6 +3,7 @@
 #include "res/Resources.h"
 #include "store/CalendarData.h"
 #include "store/MessageBox.h"
+#include "store/TimeFormats.h"
 #include "views/GridGeometry.h"
 #include "views/MoonMarks.h"
 #include "views/TipWnd.h"
@@ -106,7 +107,8 @@ CalendarPane::~CalendarPane() {
 
 void CalendarPane::TakeSettings() {
     m_bWeekStartsSunday = m_data.m_bWeekStartsSunday != 0;
-    m_strTimeFormat = m_data.m_b24Hour ? "%#H:%M" : "%#I:%M %p";
+    // The program's time of day, 12- or 24-hour as the data file says.
+    m_strTimeFormat = g_strTimeFormat;
 }
 
 void CalendarPane::SetDate(const COleDateTime& date, bool restoreSelected) {
@@ -330,6 +332,12 @@ void CalendarPane::DrawWeekdayRow(QPainter& painter, const QRect& row, const CCe
 void CalendarPane::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     DrawGrid(painter, rect(), false);
+}
+
+// The tip is a window of its own: it goes when the pane does (the list view in its place).
+void CalendarPane::hideEvent(QHideEvent* event) {
+    m_pTip->Hide();
+    QWidget::hideEvent(event);
 }
 
 void CalendarPane::resizeEvent(QResizeEvent* event) {
