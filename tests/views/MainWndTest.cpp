@@ -166,8 +166,7 @@ TEST_F(MainWndTest, MaximizeAndRestoreByButtonAndCaptionDoubleClick) {
     CMainWnd& window = Show();
     const QRect normal = window.geometry();
     // The middle of the window-frame mark, between its strokes, presses it too.
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-                      window.Layout().maximize.center());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, window.Layout().maximize.center());
     EXPECT_TRUE(window.IsZoomed());
     window.Button(kMainMaximize)->click();
     ASSERT_FALSE(window.IsZoomed());
