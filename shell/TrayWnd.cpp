@@ -158,6 +158,7 @@ bool CTrayWnd::Save() {
 
 void CTrayWnd::NotesChanged() {
     m_autoSave.Changed(COleDateTime::GetCurrentTime());
+    emit NotesEdited();
 }
 
 void CTrayWnd::Tick() {
