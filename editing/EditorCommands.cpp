@@ -18,7 +18,15 @@ void CEditorCommands::NewNote() {
 }
 
 void CEditorCommands::RunOptions() {
-    if (COptionSheet::Run(m_tray.Data()) != QDialog::Accepted) return;
-    m_tray.Saved();
-    m_tray.ShowDesktopNotes();
+    switch (COptionSheet::Run(m_tray.Data())) {
+    case COptionSheet::kCancelled:
+        return;
+    case COptionSheet::kSaved:
+        m_tray.Saved();
+        m_tray.ShowDesktopNotes();
+        return;
+    case COptionSheet::kNotSaved:
+        m_tray.SaveFailed();
+        return;
+    }
 }

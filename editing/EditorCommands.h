@@ -20,7 +20,8 @@ public:
     // "New Note", the icon's double-click and Shift-click.
     void NewNote();
     // "Options". After OK the data file has been written and read again: the
-    // notes that sit on the desktop come back as the new objects.
+    // notes that sit on the desktop come back as the new objects. When it
+    // could not be written, the new settings wait for the next save.
     void RunOptions();
 
 private:

@@ -22,8 +22,8 @@
 #include <QPainter>
 
 CTrayWnd::CTrayWnd(std::unique_ptr<CTrayIconHost> icon, QObject* parent)
-    : QObject(parent), m_scheduler(m_data),
-      m_autoSave([this] { return Save(); }), m_dispatcher(*this), m_icon(std::move(icon)) {
+    : QObject(parent), m_scheduler(m_data), m_autoSave([this] { return Save(); }),
+      m_dispatcher(*this), m_icon(std::move(icon)) {
     // Every load reads "Holiday.txt" into the emptied note manager first.
     CHolidayList::Attach(m_data);
     m_scheduler.SetChangeHandler([this] { NotesChanged(); });
@@ -149,7 +149,10 @@ bool CTrayWnd::Save() {
     // write, and writing would replace their file with an empty one.
     if (!m_bLoaded) return false;
     const bool saved = m_data.Save();
-    if (saved) m_autoSave.Saved();
+    if (saved)
+        m_autoSave.Saved();
+    else
+        m_autoSave.Failed();
     return saved;
 }
 

@@ -62,6 +62,9 @@ public:
     bool Save();
     // The data file was just written by someone else.
     void Saved() { m_autoSave.Saved(); }
+    // Someone else could not write the data file (and has told the user):
+    // the changes stay pending for the next save.
+    void SaveFailed() { m_autoSave.Failed(); }
     // The notes changed: they are saved within a few seconds.
     void NotesChanged();
     // Saves a change that is still waiting. True when nothing is left unsaved.

@@ -35,6 +35,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -163,7 +164,7 @@ TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
 
     // While it rings, neither the editor nor the options open.
     EXPECT_EQ(m_commands->Router().EditNote(rent, nullptr, kStart, 0), QDialog::Rejected);
-    EXPECT_EQ(COptionSheet::Run(m_tray->Data()), QDialog::Rejected);
+    EXPECT_EQ(COptionSheet::Run(m_tray->Data()), COptionSheet::kCancelled);
 
     // "OK": the next month, and a history copy of this one.
     window->AcknowledgeAlarm();
@@ -214,6 +215,28 @@ TEST_F(EndToEndTest, OptionsBringTheDesktopNotesBackAfterReloading) {
     EXPECT_TRUE(reloaded->m_bOnDesktop);
     EXPECT_NE(CNoteWindowManager::WindowOf(*reloaded), nullptr);
     EXPECT_FALSE(g_bOptionsOpen);
+}
+
+TEST_F(EndToEndTest, OptionsThatCannotBeSavedWaitForTheNextSave) {
+    ASSERT_TRUE(m_tray->Save());
+    // A folder where the data file belongs: nothing can be saved for now.
+    std::filesystem::remove(m_home.File("Note.Dat"));
+    std::filesystem::create_directory(m_home.File("Note.Dat"));
+    WhenShown<COptionSheet>([](COptionSheet& sheet) {
+        sheet.Values().m_appearance.m_strToolbarTexture = "/t.bmp";
+        sheet.accept();
+    });
+    m_tray->Options();
+    ASSERT_TRUE(m_bDialogSeen);
+    TickAt(kStart + CUtility::OneMinute);
+    ASSERT_EQ(m_box.m_shown.size(), 1u) << "told once, not again by the next tick";
+    EXPECT_EQ(m_box.m_shown[0].text, "Fail to save data");
+
+    std::filesystem::remove(m_home.File("Note.Dat"));
+    EXPECT_TRUE(m_tray->FlushChanges());
+    CCalendarData reread;
+    ASSERT_TRUE(reread.Load());
+    EXPECT_EQ(reread.m_strToolbarTexture, "/t.bmp") << "the new settings were still to be saved";
 }
 
 TEST_F(EndToEndTest, NoteColoursFollowTheTexturesChosenInTheOptions) {

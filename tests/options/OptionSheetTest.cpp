@@ -107,7 +107,7 @@ TEST_F(OptionSheetTest, FivePagesInOrderUnderTheCaptionOptions) {
 
 TEST_F(OptionSheetTest, RefusedWhileAnAlarmRings) {
     g_nAlarmsRinging = 1;
-    EXPECT_EQ(COptionSheet::Run(m_data), QDialog::Rejected);
+    EXPECT_EQ(COptionSheet::Run(m_data), COptionSheet::kCancelled);
     EXPECT_FALSE(g_bOptionsOpen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
