@@ -22,8 +22,7 @@ void CEditorCommands::RunOptions() {
     case COptionSheet::kCancelled:
         return;
     case COptionSheet::kSaved:
-        m_tray.Saved();
-        m_tray.ShowDesktopNotes();
+        m_tray.Reloaded();
         return;
     case COptionSheet::kNotSaved:
         m_tray.SaveFailed();

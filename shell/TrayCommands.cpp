@@ -137,8 +137,5 @@ void CTrayCommands::ImportNotes() {
     if (source.isEmpty() || m_tray.IsClosing()) return;
     // Changes not yet written go into the file that the import keeps aside.
     m_tray.FlushChanges();
-    if (!CDataTransfer::Import(m_tray.Data(), source.toStdString())) return;
-    m_tray.Saved();
-    m_tray.ComputeTextureColors();
-    m_tray.ShowDesktopNotes();
+    if (CDataTransfer::Import(m_tray.Data(), source.toStdString())) m_tray.Reloaded();
 }

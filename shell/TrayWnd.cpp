@@ -71,8 +71,7 @@ bool CTrayWnd::Create(const CCommandLine& commandLine) {
     m_data.Load();
     m_bLoaded = true;
     CStartupLog::Mark("loaded");
-    ComputeTextureColors();
-    ShowDesktopNotes();
+    ShowLoadedData();
     m_alarmTimer.start();
     m_nState = kTrayIdle;
     return true;
@@ -111,6 +110,17 @@ void CTrayWnd::ShowCommandWindow() {
         m_pCommandWnd = std::make_unique<CCommandWnd>(
             *m_commands, [this] { return HasIcon(); }, [this] { Exit(); });
     m_pCommandWnd->BringForward();
+}
+
+void CTrayWnd::Reloaded() {
+    m_autoSave.Saved();
+    ShowLoadedData();
+}
+
+void CTrayWnd::ShowLoadedData() {
+    // A note window takes the colours when it is built.
+    ComputeTextureColors();
+    ShowDesktopNotes();
 }
 
 void CTrayWnd::ComputeTextureColors() {
@@ -233,8 +243,6 @@ void CTrayWnd::NewNote() {
 void CTrayWnd::Options() {
     if (m_nState != kTrayIdle || !m_runOptions) return;
     m_runOptions();
-    if (IsClosing()) return;
-    ComputeTextureColors();
 }
 
 void CTrayWnd::OnCommandLine(const QString& commandLine) {

@@ -65,6 +65,10 @@ public:
     // Someone else could not write the data file (and has told the user):
     // the changes stay pending for the next save.
     void SaveFailed() { m_autoSave.Failed(); }
+    // The data file was just written and read back (the options' OK, an
+    // import): the note colours from the textures first, then the notes that
+    // sit on the desktop, as the new objects, in those colours.
+    void Reloaded();
     // The notes changed: they are saved within a few seconds.
     void NotesChanged();
     // Saves a change that is still waiting. True when nothing is left unsaved.
@@ -120,6 +124,7 @@ private:
     void BringCalendarToFront() override;
     void ShowMenu() override;
 
+    void ShowLoadedData();
     void RunLogo();
     void AddIcon();
     void RetryIcon();

@@ -12,6 +12,7 @@
 #include "options/OptionSheet.h"
 #include "reminders/NoteWindowManager.h"
 #include "reminders/NoteWnd.h"
+#include "reminders/SnoozeRow.h"
 #include "shell/ClickDispatcher.h"
 #include "shell/CommandLine.h"
 #include "shell/FileDialog.h"
@@ -22,6 +23,9 @@
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/TestClock.h"
+#include "views/HoverButton.h"
+#include "views/RichTextField.h"
+#include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -29,6 +33,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -239,21 +244,46 @@ TEST_F(EndToEndTest, OptionsThatCannotBeSavedWaitForTheNextSave) {
     EXPECT_EQ(reread.m_strToolbarTexture, "/t.bmp") << "the new settings were still to be saved";
 }
 
-TEST_F(EndToEndTest, NoteColoursFollowTheTexturesChosenInTheOptions) {
-    QImage red(8, 8, QImage::Format_RGB32);
-    red.fill(QColor(200, 0, 0));
-    const std::string file = m_home.File("red.png");
-    ASSERT_TRUE(red.save(QString::fromStdString(file)));
-    const COLORREF before = g_crNoteTitleDefault;
-    WhenShown<COptionSheet>([file](COptionSheet& sheet) {
+TEST_F(EndToEndTest, DesktopNotesShowTheColoursOfTheTexturesChosenInTheOptions) {
+    const auto picture = [this](const char* name, const QColor& colour) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(colour);
+        const std::string file = m_home.File(name);
+        EXPECT_TRUE(image.save(QString::fromStdString(file)));
+        return QString::fromStdString(file);
+    };
+    const QString red = picture("red.png", QColor(200, 0, 0));
+    const QString blue = picture("blue.png", QColor(0, 0, 160));
+    CNote* note =
+        m_tray->Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Pinned", "", kStart, 0));
+    const WORD id = static_cast<WORD>(note->m_nID);
+    m_windows->ShowOnDesktop(*note);
+    WhenShown<COptionSheet>([&](COptionSheet& sheet) {
         sheet.Tabs()->setCurrentIndex(3);
-        CFileDialog::QueueAnswer(QString::fromStdString(file));
+        CFileDialog::QueueAnswer(red);
         sheet.findChild<QPushButton*>("windowTexture")->click();
+        CFileDialog::QueueAnswer(blue);
+        sheet.findChild<QPushButton*>("toolbarTexture")->click();
         sheet.accept();
     });
     m_tray->Options();
     ASSERT_TRUE(m_bDialogSeen);
-    EXPECT_EQ(m_tray->Data().m_strWindowTexture, file);
-    EXPECT_NE(g_crNoteTitleDefault, before);
+    EXPECT_EQ(m_tray->Data().m_strWindowTexture, red.toStdString());
     EXPECT_EQ(g_crNoteTitleDefault, RGB(200, 0, 0));
+    EXPECT_EQ(g_crNoteBackDefault, ColorAdjustLuma(RGB(0, 0, 160), 400, 1));
+
+    // The window of the reloaded note, every part of it.
+    CNote* reloaded = m_tray->Data().LookupNote(id);
+    ASSERT_NE(reloaded, nullptr);
+    CNoteWnd* window = CNoteWindowManager::WindowOf(*reloaded);
+    ASSERT_NE(window, nullptr);
+    const QColor title = ToQColor(g_crNoteTitleDefault);
+    const QColor body = ToQColor(g_crNoteBackDefault);
+    EXPECT_EQ(window->palette().color(QPalette::Window), body);
+    EXPECT_EQ(window->TextField()->palette().color(QPalette::Base), body);
+    EXPECT_EQ(window->TitleField()->palette().color(QPalette::Base), title);
+    EXPECT_EQ(window->SnoozeRow().Ok()->BackgroundColor(), g_crNoteBackDefault);
+    const std::unique_ptr<QMenu> menu = window->CreateNoteMenu();
+    menu->adjustSize();
+    EXPECT_EQ(menu->grab().toImage().pixelColor(5, menu->height() / 2), body) << "the note menu";
 }
