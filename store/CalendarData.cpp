@@ -73,6 +73,12 @@ std::string CCalendarData::GetDataFilePath() const {
 }
 
 BOOL CCalendarData::Save(const std::string& path) {
+    if (SaveQuietly(path)) return 1;
+    ReportSaveError();
+    return 0;
+}
+
+bool CCalendarData::SaveQuietly(const std::string& path) {
     const bool isDefault = path.empty();
     std::string target = isDefault ? std::string(kDataFileName) : path;
     const bool existed = CUtility::FindFile(target) != 0;
@@ -86,11 +92,10 @@ BOOL CCalendarData::Save(const std::string& path) {
                 if (!file.Write(bytes)) throw std::runtime_error("cannot write");
             },
             *this, isDefault ? m_dtFirstSaved : now, now);
-        if (KeepDamagedFileBeforeReplacing(target) && file.Commit()) return 1;
+        return KeepDamagedFileBeforeReplacing(target) && file.Commit();
     } catch (const std::exception&) {
+        return false;
     }
-    ReportSaveError();
-    return 0;
 }
 
 BOOL CCalendarData::Load() {

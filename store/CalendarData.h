@@ -34,6 +34,9 @@ public:
     // program directory, a bare name a file there. False (after telling the
     // user) when the file could not be written; the old file is then untouched.
     BOOL Save(const std::string& path = std::string());
+    // The same without a word to the user, for callers that tell of a
+    // failure their own way.
+    bool SaveQuietly(const std::string& path = std::string());
     // Rebuilds everything from "Note.Dat"; without it, starts afresh with the
     // welcome note. False (after telling the user) when the file could not be read.
     BOOL Load();
