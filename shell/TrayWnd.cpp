@@ -13,6 +13,8 @@
 #include "shell/TrayIconHost.h"
 #include "shell/TrayMenu.h"
 #include "store/ProgramFlags.h"
+#include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -26,6 +28,9 @@ CTrayWnd::CTrayWnd(std::unique_ptr<CTrayIconHost> icon, QObject* parent)
       m_dispatcher(*this), m_icon(std::move(icon)) {
     // Every load reads "Holiday.txt" into the emptied note manager first.
     CHolidayList::Attach(m_data);
+    // The views' text starts in the desktop's colours until a data file says otherwise.
+    m_data.m_crText = FromQColor(systemcolors::WindowText());
+    m_data.m_crTextBack = FromQColor(systemcolors::Window());
     m_scheduler.SetChangeHandler([this] { NotesChanged(); });
     m_commands = new CTrayCommands(*this);
     m_runLogo = [] {

@@ -95,6 +95,8 @@ public:
     int m_nAppearanceOption = 0;
     int m_nOptionC = 0;
     RECT m_rcMainWindow; // top <= 0: no position saved
+    // Black on white here; the program hands in the desktop's own text
+    // colours before the first load.
     COLORREF m_crText = RGB(0, 0, 0);
     COLORREF m_crTextBack = RGB(255, 255, 255);
     std::vector<CCategory> m_arrCategories;

@@ -19,6 +19,7 @@
 #include "zadad/Utility.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -98,6 +99,24 @@ TEST_F(TrayWndTest, StartsWithLogoIconDataColoursDesktopNotesThenTheTick) {
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
     EXPECT_EQ(m_icon->Tip(), "Double-Click to create a new note");
     EXPECT_EQ(m_tray->CommandWindow(), nullptr);
+}
+
+TEST_F(TrayWndTest, TextColoursAreTheDesktopsUntilTheDataFileHasItsOwn) {
+    const QPalette before = QApplication::palette();
+    QPalette desktop = before;
+    desktop.setColor(QPalette::Text, QColor(10, 20, 30));
+    desktop.setColor(QPalette::Base, QColor(250, 240, 200));
+    QApplication::setPalette(desktop);
+    Start();
+    EXPECT_EQ(m_tray->Data().m_crText, RGB(10, 20, 30));
+    EXPECT_EQ(m_tray->Data().m_crTextBack, RGB(250, 240, 200));
+    m_tray->Data().m_crText = RGB(1, 2, 3);
+    m_tray->Data().m_crTextBack = RGB(4, 5, 6);
+    m_tray->Exit();
+    Start();
+    EXPECT_EQ(m_tray->Data().m_crText, RGB(1, 2, 3)) << "the data file's own";
+    EXPECT_EQ(m_tray->Data().m_crTextBack, RGB(4, 5, 6));
+    QApplication::setPalette(before);
 }
 
 TEST_F(TrayWndTest, ClicksWhileTheDataIsReadDoNothing) {
