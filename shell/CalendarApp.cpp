@@ -49,7 +49,7 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     if (!m_tray->Create(commandLine)) return false;
     m_bStarted = true;
     WatchTheSystem();
-    if (m_bExitRequested) m_tray->Exit();
+    if (m_bExitRequested) m_tray->Exit(CTrayWnd::ExitCause::Command);
     // The first pass of the event loop: the icon is on screen now.
     QTimer::singleShot(0, this, [] { CStartupLog::Mark("ready"); });
     return true;
@@ -57,9 +57,11 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
 
 void CCalendarApp::WatchTheSystem() {
     auto* endSignals = new CSignalWatcher(this);
-    connect(endSignals, &CSignalWatcher::EndRequested, m_tray.get(), &CTrayWnd::Exit);
+    connect(endSignals, &CSignalWatcher::EndRequested, m_tray.get(),
+            [this] { m_tray->Exit(CTrayWnd::ExitCause::Signal); });
     // The session may end the program without asking: the data is saved now.
-    connect(this, &QGuiApplication::commitDataRequest, m_tray.get(), [this] { m_tray->Save(); });
+    connect(this, &QGuiApplication::commitDataRequest, m_tray.get(),
+            [this] { m_tray->SaveForSessionEnd(); });
     // The system bus is asked only once the program is up.
     QTimer::singleShot(0, this, [this] {
         auto* sleep = new CSleepWatcher(this);

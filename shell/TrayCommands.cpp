@@ -63,7 +63,9 @@ CTrayCommands::CTrayCommands(CTrayWnd& tray) : QObject(&tray), m_tray(tray) {
             Qt::QueuedConnection);
     connect(Action(kCmdCalendar), &QAction::triggered, &tray, &CTrayWnd::OpenCalendar,
             Qt::QueuedConnection);
-    connect(Action(kCmdExit), &QAction::triggered, &tray, &CTrayWnd::Exit, Qt::QueuedConnection);
+    connect(
+        Action(kCmdExit), &QAction::triggered, &tray, [&tray] { tray.Exit(); },
+        Qt::QueuedConnection);
     UpdateEnabled();
 }
 

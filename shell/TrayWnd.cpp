@@ -12,7 +12,9 @@
 #include "shell/TrayCommands.h"
 #include "shell/TrayIconHost.h"
 #include "shell/TrayMenu.h"
+#include "store/MessageBox.h"
 #include "store/ProgramFlags.h"
+#include "store/RescueCopy.h"
 #include "zadad/QtTypes.h"
 #include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
@@ -22,6 +24,8 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+
+#include <iostream>
 
 CTrayWnd::CTrayWnd(std::unique_ptr<CTrayIconHost> icon, QObject* parent)
     : QObject(parent), m_scheduler(m_data), m_autoSave([this] { return Save(); }),
@@ -51,7 +55,7 @@ CTrayWnd::~CTrayWnd() {
     // Ended some other way than Exit: the data is still saved on the way out.
     if (!IsClosing()) {
         m_icon->Remove();
-        if (m_bLoaded) m_data.Save();
+        SaveOrRescue(false);
     }
 }
 
@@ -148,15 +152,45 @@ void CTrayWnd::ShowDesktopNotes() {
             m_pNoteWindows->ShowOnDesktop(*note);
 }
 
-void CTrayWnd::Exit() {
-    if (IsClosing()) return;
+void CTrayWnd::Exit(ExitCause cause) {
+    if (IsClosing()) {
+        // The menu's exit may still be telling of a failed save; a later
+        // "exit" or a signal does not wait until that message is read.
+        if (cause != ExitCause::Menu) End();
+        return;
+    }
     m_nState = kTrayClosing;
     m_icon->Remove();
     m_alarmTimer.stop();
     m_clickTimer.stop();
     if (m_pCommandWnd) m_pCommandWnd->hide();
-    Save();
+    SaveOrRescue(cause == ExitCause::Menu);
+    End();
+}
+
+void CTrayWnd::End() {
+    if (m_bEnded) return;
+    m_bEnded = true;
     emit Ended();
+}
+
+void CTrayWnd::SaveForSessionEnd() {
+    if (!IsClosing()) SaveOrRescue(false);
+}
+
+void CTrayWnd::SaveOrRescue(bool tellUser) {
+    if (!m_bLoaded) return;
+    if (m_data.SaveQuietly()) {
+        m_autoSave.Saved();
+        return;
+    }
+    m_autoSave.Failed();
+    const std::string where =
+        CRescueCopy::Where(CRescueCopy::Write(m_data, COleDateTime::GetCurrentTime()));
+    std::cerr << "orrindale: Fail to save data. " << where << std::endl;
+    if (tellUser)
+        CMessageBox::Current().Show("Fail to save data\n\n" + where, kCaptionProgram,
+                                    CMessageBox::kIconWarning, CMessageBox::kButtonsOk);
 }
 
 bool CTrayWnd::Save() {
@@ -252,7 +286,7 @@ void CTrayWnd::Options() {
 
 void CTrayWnd::OnCommandLine(const QString& commandLine) {
     if (commandLine == QLatin1String("exit")) {
-        Exit();
+        Exit(ExitCause::Command);
         return;
     }
     // With an icon a later copy leaves this one alone; without one it brings

@@ -45,8 +45,16 @@ public:
     // "nologo"), the icon, the data file, the note colours from the textures,
     // the notes that sit on the desktop, the one-second tick.
     bool Create(const CCommandLine& commandLine);
-    // Removes the icon, saves and emits Ended. Final.
-    void Exit();
+    // Who asked the program to end. Someone at the menu (or closing the
+    // command window) can be told where unsaved notes went; after a later
+    // copy's "exit" or a signal nobody may be there to click a message away.
+    enum class ExitCause { Menu, Command, Signal };
+    // Removes the icon, saves and emits Ended. Final. When the data file
+    // cannot be written, the notes go to a rescue copy (CRescueCopy).
+    void Exit(ExitCause cause = ExitCause::Menu);
+    // The session is ending: saves now, the same way, without a message
+    // that would hold the session up.
+    void SaveForSessionEnd();
 
     int GetState() const { return m_nState; }
     bool IsClosing() const { return m_nState == kTrayClosing; }
@@ -125,6 +133,10 @@ private:
     void ShowMenu() override;
 
     void ShowLoadedData();
+    // The data file, else a rescue copy, said on the error stream and, when
+    // tellUser, in a message.
+    void SaveOrRescue(bool tellUser);
+    void End();
     void RunLogo();
     void AddIcon();
     void RetryIcon();
@@ -152,5 +164,6 @@ private:
     int m_nStateBeforeSleep = kTrayIdle;
     int m_nIconRetry = 0;
     bool m_bLoaded = false;
+    bool m_bEnded = false;
     bool m_bMenuOpen = false;
 };

@@ -37,6 +37,9 @@ public:
     // The same without a word to the user, for callers that tell of a
     // failure their own way.
     bool SaveQuietly(const std::string& path = std::string());
+    // The notes as "Note.Dat" would hold them, written to a full path
+    // elsewhere, without a word to the user.
+    bool SaveCopy(const std::string& path);
     // Rebuilds everything from "Note.Dat"; without it, starts afresh with the
     // welcome note. False (after telling the user) when the file could not be read.
     BOOL Load();
@@ -109,6 +112,8 @@ public:
     COleDateTime m_dtFirstSaved;
 
 private:
+    // path is a full path; first and now head the file.
+    bool WriteFile(const std::string& path, const COleDateTime& first, const COleDateTime& now);
     void LoadHolidays();
     void StartAfresh(const COleDateTime& now);
     void ReportReadError(const std::string& path, const COleDateTime& now);

@@ -20,6 +20,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -166,6 +168,73 @@ TEST_F(TrayWndTest, ExitFromTheMenuCommandEndsTheSameWay) {
     Settle();
     EXPECT_EQ(m_log, (Log{"icon removed", "end"}));
     EXPECT_TRUE(m_bSavedAtEnd);
+}
+
+// A message box during which something else happens.
+class CBusyMessageBox : public CMessageBox {
+public:
+    explicit CBusyMessageBox(std::function<void()> meanwhile) : m_meanwhile(std::move(meanwhile)) {
+        Install(this);
+    }
+    ~CBusyMessageBox() override { Install(nullptr); }
+    CBusyMessageBox(const CBusyMessageBox&) = delete;
+    CBusyMessageBox& operator=(const CBusyMessageBox&) = delete;
+    Answer Show(const std::string&, const std::string&, Icon, Buttons) override {
+        m_meanwhile();
+        return kAnswerOk;
+    }
+
+private:
+    std::function<void()> m_meanwhile;
+};
+
+class TrayRescueTest : public TrayWndTest {
+protected:
+    // Started afresh, with a folder where the data file belongs.
+    void StartUnableToSave() {
+        std::filesystem::remove_all(m_home.File("Note.Dat"));
+        Start();
+        std::filesystem::create_directory(m_home.File("Note.Dat"));
+        m_box.m_shown.clear();
+    }
+    QStringList RescueCopies() const {
+        return QDir(QString::fromStdString(m_home.Path()))
+            .entryList({QStringLiteral("Note.Dat.unsaved-*")}, QDir::Files);
+    }
+};
+
+TEST_F(TrayRescueTest, FailedLastSaveLeavesARescueCopyAndOnlyTheMenuShowsAMessage) {
+    using Cause = CTrayWnd::ExitCause;
+    for (const Cause cause : {Cause::Menu, Cause::Command, Cause::Signal}) {
+        SCOPED_TRACE(static_cast<int>(cause));
+        StartUnableToSave();
+        m_tray->Exit(cause);
+        EXPECT_EQ(m_log, (Log{"icon removed", "end"}));
+        const QStringList copies = RescueCopies();
+        ASSERT_EQ(copies.size(), 1);
+        if (cause == Cause::Menu) {
+            ASSERT_EQ(m_box.m_shown.size(), 1u);
+            EXPECT_EQ(m_box.m_shown[0].text.rfind("Fail to save data", 0), 0u);
+            EXPECT_NE(m_box.m_shown[0].text.find(m_home.File(copies[0].toStdString())),
+                      std::string::npos)
+                << m_box.m_shown[0].text;
+        } else {
+            EXPECT_TRUE(m_box.m_shown.empty()) << "nobody may be there to click it away";
+        }
+        QFile::remove(QString::fromStdString(m_home.File(copies[0].toStdString())));
+    }
+}
+
+TEST_F(TrayRescueTest, SignalWhileTheMenuTellsOfAFailedSaveEndsAtOnce) {
+    StartUnableToSave();
+    bool endedMeanwhile = false;
+    const CBusyMessageBox box([&] {
+        m_tray->Exit(CTrayWnd::ExitCause::Signal);
+        endedMeanwhile = !m_log.empty() && m_log.back() == "end";
+    });
+    m_tray->Exit();
+    EXPECT_TRUE(endedMeanwhile);
+    EXPECT_EQ(m_log, (Log{"icon removed", "end"})) << "ended once";
 }
 
 TEST_F(TrayWndTest, NothingIsSavedBeforeTheDataHasBeenRead) {
