@@ -95,8 +95,6 @@ public:
     void SetOptionsRunner(std::function<void()> run);
     // The calendar window while it is open, to bring forward on a click.
     void SetCalendarWindow(QWidget* window) { m_pCalendarWnd = window; }
-    // Replaces the start-up logo (tests).
-    void SetLogoRunner(std::function<void()> run) { m_runLogo = std::move(run); }
     bool HasCalendar() const { return static_cast<bool>(m_runCalendar); }
     bool HasNoteEditor() const { return static_cast<bool>(m_runNoteEditor); }
     bool HasOptions() const { return static_cast<bool>(m_runOptions); }
@@ -105,8 +103,6 @@ public:
     // The window used without a notification area, or null.
     CCommandWnd* CommandWindow() const { return m_pCommandWnd.get(); }
     bool IsAlarmTimerActive() const { return m_alarmTimer.isActive(); }
-    // The double-click time (tests shorten it).
-    void SetClickInterval(int ms) { m_clickTimer.setInterval(ms); }
     CClickDispatcher& Dispatcher() { return m_dispatcher; }
 
 public slots:
@@ -123,6 +119,11 @@ signals:
     void Ended();
 
 private:
+    // Tests replace the start-up logo and shorten the double-click time.
+    friend class CTestAccess;
+    void SetLogoRunner(std::function<void()> run) { m_runLogo = std::move(run); }
+    void SetClickInterval(int ms) { m_clickTimer.setInterval(ms); }
+
     // CClickDispatcher::Target
     int GetTrayState() const override { return m_nState; }
     void StartClickTimer() override { m_clickTimer.start(); }

@@ -15,13 +15,13 @@
 #include "reminders/SnoozeRow.h"
 #include "shell/ClickDispatcher.h"
 #include "shell/CommandLine.h"
-#include "shell/FileDialog.h"
 #include "shell/TrayWnd.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
 #include "tests/support/FakeAudioBackEnd.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 #include "tests/support/TestClock.h"
 #include "views/HoverButton.h"
 #include "views/RichTextField.h"
@@ -55,7 +55,7 @@ protected:
         auto icon = std::make_unique<CFakeTrayIcon>(m_log, true);
         m_icon = icon.get();
         m_tray = std::make_unique<CTrayWnd>(std::move(icon));
-        m_tray->SetClickInterval(5);
+        CTestAccess::SetClickInterval(*m_tray, 5);
         CHolidayList::Attach(m_tray->Data());
         m_windows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
         m_windows->SetChangeHandler([this] { m_tray->NotesChanged(); });
@@ -260,9 +260,9 @@ TEST_F(EndToEndTest, DesktopNotesShowTheColoursOfTheTexturesChosenInTheOptions) 
     m_windows->ShowOnDesktop(*note);
     WhenShown<COptionSheet>([&](COptionSheet& sheet) {
         sheet.Tabs()->setCurrentIndex(3);
-        CFileDialog::QueueAnswer(red);
+        CTestAccess::QueueFileAnswer(red);
         sheet.findChild<QPushButton*>("windowTexture")->click();
-        CFileDialog::QueueAnswer(blue);
+        CTestAccess::QueueFileAnswer(blue);
         sheet.findChild<QPushButton*>("toolbarTexture")->click();
         sheet.accept();
     });

@@ -7,12 +7,12 @@
 #include "options/PropertyAppearance.h"
 #include "options/PropertyCategory.h"
 #include "options/PropertyHoliday.h"
-#include "shell/FileDialog.h"
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 #include "tests/support/FakeAudioBackEnd.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 #include "tests/support/TestClock.h"
 
 #include <QApplication>
@@ -55,14 +55,14 @@ class OptionSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProgramFlags();
-        CFileDialog::ClearAnswers();
+        CTestAccess::ClearFileAnswers();
         WriteHolidays(kHolidays);
         CHolidayList::Attach(m_data);
         m_data.Load();
     }
     void TearDown() override {
         ResetProgramFlags();
-        CFileDialog::ClearAnswers();
+        CTestAccess::ClearFileAnswers();
     }
 
     void WriteHolidays(const std::string& text) const {
@@ -154,7 +154,7 @@ TEST_F(OptionSheetTest, WavePreviewStopsWhenSpeakerIsChosen) {
     Control<QRadioButton>(sheet, "waveFile")->click();
     EXPECT_TRUE(Control<QPushButton>(sheet, "browse")->isEnabled());
     EXPECT_FALSE(play->isEnabled()); // nothing to play yet
-    CFileDialog::QueueAnswer(QStringLiteral("/sounds/bell.wav"));
+    CTestAccess::QueueFileAnswer(QStringLiteral("/sounds/bell.wav"));
     Control<QPushButton>(sheet, "browse")->click();
     EXPECT_EQ(Control<QLabel>(sheet, "wavePath")->text(), "/sounds/bell.wav");
     ASSERT_TRUE(play->isEnabled());
@@ -171,7 +171,7 @@ TEST_F(OptionSheetTest, WaveFileChosenIsSavedAndPreviewEndsWithTheSheet) {
     {
         COptionSheet sheet(m_data);
         Control<QRadioButton>(sheet, "waveFile")->click();
-        CFileDialog::QueueAnswer(QStringLiteral("/sounds/bell.wav"));
+        CTestAccess::QueueFileAnswer(QStringLiteral("/sounds/bell.wav"));
         Control<QPushButton>(sheet, "browse")->click();
         Control<QPushButton>(sheet, "play")->click();
         Ok(sheet);
@@ -384,9 +384,9 @@ TEST_F(OptionSheetTest, UntickingSunInformationGreysThePlaceButKeepsIt) {
 TEST_F(OptionSheetTest, ResetAfterTwoTexturesSavesEmptyPaths) {
     COptionSheet sheet(m_data);
     Open(sheet, kAppearancePage);
-    CFileDialog::QueueAnswer(QStringLiteral("/pictures/wood.jpg"));
+    CTestAccess::QueueFileAnswer(QStringLiteral("/pictures/wood.jpg"));
     Control<QPushButton>(sheet, "windowTexture")->click();
-    CFileDialog::QueueAnswer(QStringLiteral("/pictures/paper.bmp"));
+    CTestAccess::QueueFileAnswer(QStringLiteral("/pictures/paper.bmp"));
     Control<QPushButton>(sheet, "toolbarTexture")->click();
     EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, "/pictures/wood.jpg");
     EXPECT_EQ(sheet.Values().m_appearance.m_strToolbarTexture, "/pictures/paper.bmp");

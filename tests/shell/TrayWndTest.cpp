@@ -6,7 +6,6 @@
 #include "reminders/NoteWindows.h"
 #include "shell/CommandLine.h"
 #include "shell/CommandWnd.h"
-#include "shell/FileDialog.h"
 #include "shell/TrayCommands.h"
 #include "shell/TrayWnd.h"
 #include "store/OneTimeNote.h"
@@ -15,6 +14,7 @@
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/OtherDataFile.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 #include "tests/support/TestClock.h"
 #include "zadad/Utility.h"
 
@@ -55,7 +55,7 @@ class TrayWndTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramFlags(); }
     void TearDown() override {
-        CFileDialog::ClearAnswers();
+        CTestAccess::ClearFileAnswers();
         ResetProgramFlags();
     }
 
@@ -64,11 +64,11 @@ protected:
         auto icon = std::make_unique<CFakeTrayIcon>(m_log, withTray);
         m_icon = icon.get();
         m_tray = std::make_unique<CTrayWnd>(std::move(icon));
-        m_tray->SetLogoRunner([this] { m_log.push_back("logo"); });
+        CTestAccess::SetLogoRunner(*m_tray, [this] { m_log.push_back("logo"); });
         m_tray->Data().SetHolidayLoader([this](CNoteManager&) { m_log.push_back("load"); });
         m_windows.timerActive = [this] { return m_tray->IsAlarmTimerActive(); };
         m_tray->SetNoteWindows(&m_windows);
-        m_tray->SetClickInterval(5);
+        CTestAccess::SetClickInterval(*m_tray, 5);
         QObject::connect(m_tray.get(), &CTrayWnd::Ended, [this] {
             m_log.push_back("end");
             m_bSavedAtEnd = std::filesystem::exists(m_home.File("Note.Dat"));
@@ -408,19 +408,19 @@ protected:
 TEST_F(TrayDataTest, ExportWritesTheChosenFileAndReturnsToIdle) {
     Start();
     const QString target = m_elsewhere.filePath(QStringLiteral("out.dat"));
-    CFileDialog::QueueAnswer([&] {
+    CTestAccess::QueueFileAnswer([&] {
         EXPECT_EQ(m_tray->GetState(), kTrayBusy);
         return target;
     });
     Run(kCmdExportNotes);
     EXPECT_TRUE(QFileInfo::exists(target));
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
-    EXPECT_EQ(CFileDialog::QueuedAnswers(), 0);
+    EXPECT_EQ(CTestAccess::QueuedFileAnswers(), 0);
 }
 
 TEST_F(TrayDataTest, CancelledExportWritesNothing) {
     Start();
-    CFileDialog::QueueAnswer(QString());
+    CTestAccess::QueueFileAnswer(QString());
     Run(kCmdExportNotes);
     EXPECT_FALSE(std::filesystem::exists(m_home.File("Note.Dat")));
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
@@ -429,7 +429,7 @@ TEST_F(TrayDataTest, CancelledExportWritesNothing) {
 TEST_F(TrayDataTest, ImportReplacesTheNotesAfterAYes) {
     Start();
     m_box.QueueAnswer(CMessageBox::kAnswerYes);
-    CFileDialog::QueueAnswer(QString::fromStdString(OtherFile("Theirs")));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(OtherFile("Theirs")));
     Run(kCmdImportNotes);
     EXPECT_TRUE(HasNote("Theirs"));
     EXPECT_FALSE(HasNote("Welcome !"));
@@ -439,10 +439,10 @@ TEST_F(TrayDataTest, ImportReplacesTheNotesAfterAYes) {
 TEST_F(TrayDataTest, ImportStopsAtNoWithoutAskingForAFile) {
     Start();
     m_box.QueueAnswer(CMessageBox::kAnswerNo);
-    CFileDialog::QueueAnswer(QString::fromStdString(OtherFile("Theirs")));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(OtherFile("Theirs")));
     Run(kCmdImportNotes);
     EXPECT_TRUE(HasNote("Welcome !"));
-    EXPECT_EQ(CFileDialog::QueuedAnswers(), 1);
+    EXPECT_EQ(CTestAccess::QueuedFileAnswers(), 1);
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
 }
 
@@ -451,7 +451,7 @@ TEST_F(TrayDataTest, DamagedImportKeepsTheNotes) {
     const QString damaged = m_elsewhere.filePath(QStringLiteral("cut.dat"));
     ASSERT_TRUE(CSafeFile::Write(damaged.toStdString(), {1, 2, 3, 4, 5}));
     m_box.QueueAnswer(CMessageBox::kAnswerYes);
-    CFileDialog::QueueAnswer(damaged);
+    CTestAccess::QueueFileAnswer(damaged);
     Run(kCmdImportNotes);
     EXPECT_TRUE(HasNote("Welcome !"));
     ASSERT_EQ(m_box.m_shown.size(), 2u);
@@ -460,7 +460,7 @@ TEST_F(TrayDataTest, DamagedImportKeepsTheNotes) {
 
 TEST_F(TrayDataTest, ClickWaitingWhenAnImportStartsLandsOnlyAfterIt) {
     Start();
-    m_tray->SetClickInterval(30);
+    CTestAccess::SetClickInterval(*m_tray, 30);
     int runs = 0;
     int stateWhenRun = -1;
     m_tray->SetCalendarRunner([&] {
@@ -468,7 +468,7 @@ TEST_F(TrayDataTest, ClickWaitingWhenAnImportStartsLandsOnlyAfterIt) {
         stateWhenRun = m_tray->GetState();
     });
     m_box.QueueAnswer(CMessageBox::kAnswerYes);
-    CFileDialog::QueueAnswer([&] {
+    CTestAccess::QueueFileAnswer([&] {
         EXPECT_EQ(m_tray->GetState(), kTrayBusy);
         Settle(); // the double-click time runs out while the dialog is open
         EXPECT_EQ(runs, 0);
