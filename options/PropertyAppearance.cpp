@@ -2,7 +2,7 @@
 
 #include "options/AppearanceOptions.h"
 #include "res/Resources.h"
-#include "shell/FileDialog.h"
+#include "views/FileDialog.h"
 #include "zadad/QtTypes.h"
 #include "zadad/SystemColors.h"
 #include "zadad/Utility.h"

@@ -4,9 +4,9 @@
 #include "res/StringTable.h"
 #include "shell/AboutDlg.h"
 #include "shell/DataTransfer.h"
-#include "shell/FileDialog.h"
 #include "shell/TrayWnd.h"
 #include "store/MessageBox.h"
+#include "views/FileDialog.h"
 
 #include <QAction>
 #include <QCoreApplication>

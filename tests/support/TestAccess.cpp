@@ -1,7 +1,7 @@
 #include "tests/support/TestAccess.h"
 
-#include "shell/FileDialog.h"
 #include "shell/TrayWnd.h"
+#include "views/FileDialog.h"
 
 void CTestAccess::SetLogoRunner(CTrayWnd& tray, std::function<void()> run) {
     tray.SetLogoRunner(std::move(run));
