@@ -1,9 +1,9 @@
 #include "shell/CalendarApp.h"
 
-#include "editing/EditorCommands.h"
 #include "reminders/NoteWindowManager.h"
 #include "reminders/QtAudioBackEnd.h"
 #include "res/Resources.h"
+#include "shell/EditorCommands.h"
 #include "shell/SignalWatcher.h"
 #include "shell/SingleInstance.h"
 #include "shell/SleepWatcher.h"

@@ -2,11 +2,10 @@
 // double-click on the tray icon opens the editor, a monthly note with a
 // reminder two days ahead is made and saved; two days before it occurs its
 // window rings, and "OK" moves it to the next month leaving a history copy.
-#include "tests/shell/FakeTrayIcon.h"
+#include "FakeTrayIcon.h"
 
 #include "almanac/HolidayList.h"
 #include "editing/DatePicker.h"
-#include "editing/EditorCommands.h"
 #include "editing/NoteEditDlg.h"
 #include "editing/NumberField.h"
 #include "options/OptionSheet.h"
@@ -15,6 +14,7 @@
 #include "reminders/SnoozeRow.h"
 #include "shell/ClickDispatcher.h"
 #include "shell/CommandLine.h"
+#include "shell/EditorCommands.h"
 #include "shell/TrayWnd.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"

@@ -1,4 +1,4 @@
-#include "editing/EditorCommands.h"
+#include "shell/EditorCommands.h"
 
 #include "options/OptionSheet.h"
 #include "reminders/NoteWindowManager.h"
