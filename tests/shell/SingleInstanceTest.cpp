@@ -93,6 +93,15 @@ protected:
         EXPECT_TRUE(first->WaitFor("ready")) << "the first copy did not start";
         return first;
     }
+    // A data file holding this one note.
+    void WriteDataFile(const FileNote& note) const {
+        CDataFileWriter file;
+        file.Header(COleDateTime(2020, 1, 1, 0, 0, 0), COleDateTime::GetCurrentTime())
+            .Settings({})
+            .NotesHeader(1, 601)
+            .Note(note);
+        ASSERT_TRUE(file.WriteTo(m_home.File("Note.Dat")));
+    }
     bool DataSaved() const {
         return QFileInfo::exists(QString::fromStdString(m_home.File("Note.Dat")));
     }
@@ -133,12 +142,7 @@ TEST_F(SingleInstanceTest, ExitEndsTheProgramWhileAnAlarmRings) {
     overdue.kind = 1;
     overdue.remind = 1;
     overdue.alarm = overdue.occurrence = overdue.start = COleDateTime(2020, 1, 1, 9, 0, 0);
-    CDataFileWriter file;
-    file.Header(COleDateTime(2020, 1, 1, 0, 0, 0), COleDateTime::GetCurrentTime())
-        .Settings({})
-        .NotesHeader(1, 601)
-        .Note(overdue);
-    ASSERT_TRUE(file.WriteTo(m_home.File("Note.Dat")));
+    WriteDataFile(overdue);
     auto first = First();
     QThread::msleep(2500); // past the first tick
     auto stopper = Copy();
@@ -164,12 +168,7 @@ TEST_F(SingleInstanceTest, FailedLastSaveLeavesARescueCopyAndEndsWithoutWaitingF
         SCOPED_TRACE(bySignal ? "SIGTERM" : "exit");
         FileNote mine;
         mine.title = "Rescue me";
-        CDataFileWriter file;
-        file.Header(COleDateTime(2020, 1, 1, 0, 0, 0), COleDateTime::GetCurrentTime())
-            .Settings({})
-            .NotesHeader(1, 601)
-            .Note(mine);
-        ASSERT_TRUE(file.WriteTo(m_home.File("Note.Dat")));
+        WriteDataFile(mine);
         auto first = First();
         // The data file becomes a folder: nothing can be saved over it.
         ASSERT_TRUE(home.remove(QStringLiteral("Note.Dat")));
