@@ -191,6 +191,7 @@ TEST_F(SingleInstanceTest, FailedLastSaveLeavesARescueCopyAndEndsWithoutWaitingF
         ASSERT_TRUE(home.rename(copies[0], QStringLiteral("Note.Dat")));
         CCalendarData reread;
         ASSERT_TRUE(reread.Load());
+        EXPECT_EQ(reread.m_dtFirstSaved, COleDateTime(2020, 1, 1, 0, 0, 0)) << "headed as Note.Dat";
         ASSERT_EQ(reread.m_noteManager.GetCount(), 1u);
         EXPECT_EQ(reread.m_noteManager.Notes().begin()->second->m_strTitle, "Rescue me");
     }

@@ -170,24 +170,6 @@ TEST_F(TrayWndTest, ExitFromTheMenuCommandEndsTheSameWay) {
     EXPECT_TRUE(m_bSavedAtEnd);
 }
 
-// A message box during which something else happens.
-class CBusyMessageBox : public CMessageBox {
-public:
-    explicit CBusyMessageBox(std::function<void()> meanwhile) : m_meanwhile(std::move(meanwhile)) {
-        Install(this);
-    }
-    ~CBusyMessageBox() override { Install(nullptr); }
-    CBusyMessageBox(const CBusyMessageBox&) = delete;
-    CBusyMessageBox& operator=(const CBusyMessageBox&) = delete;
-    Answer Show(const std::string&, const std::string&, Icon, Buttons) override {
-        m_meanwhile();
-        return kAnswerOk;
-    }
-
-private:
-    std::function<void()> m_meanwhile;
-};
-
 class TrayRescueTest : public TrayWndTest {
 protected:
     // Started afresh, with a folder where the data file belongs.
@@ -228,10 +210,10 @@ TEST_F(TrayRescueTest, FailedLastSaveLeavesARescueCopyAndOnlyTheMenuShowsAMessag
 TEST_F(TrayRescueTest, SignalWhileTheMenuTellsOfAFailedSaveEndsAtOnce) {
     StartUnableToSave();
     bool endedMeanwhile = false;
-    const CBusyMessageBox box([&] {
+    m_box.whileShown = [&] {
         m_tray->Exit(CTrayWnd::ExitCause::Signal);
         endedMeanwhile = !m_log.empty() && m_log.back() == "end";
-    });
+    };
     m_tray->Exit();
     EXPECT_TRUE(endedMeanwhile);
     EXPECT_EQ(m_log, (Log{"icon removed", "end"})) << "ended once";
