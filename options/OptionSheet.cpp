@@ -50,10 +50,11 @@ COptionSheet::~COptionSheet() {
     g_bOptionsOpen = 0;
 }
 
-int COptionSheet::Run(CCalendarData& data, QWidget* parent) {
-    if (g_nAlarmsRinging != 0) return QDialog::Rejected;
+COptionSheet::Outcome COptionSheet::Run(CCalendarData& data, QWidget* parent) {
+    if (g_nAlarmsRinging != 0) return kCancelled;
     COptionSheet sheet(data, parent);
-    return sheet.exec();
+    if (sheet.exec() != QDialog::Accepted) return kCancelled;
+    return sheet.m_bSaved ? kSaved : kNotSaved;
 }
 
 void COptionSheet::AddPage(COptionPage* page, const char* caption) {
@@ -81,7 +82,9 @@ void COptionSheet::accept() {
         m_pTabs->setCurrentIndex(0);
         return;
     }
-    m_values.Commit(m_data);
+    // The sheet closes either way: its values are in the settings now, and
+    // a file that cannot be written is not mended by staying open.
+    m_bSaved = m_values.Commit(m_data);
     g_bOptionsOpen = 0;
     QDialog::accept();
 }

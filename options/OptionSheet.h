@@ -18,12 +18,17 @@ class QTabWidget;
 class COptionSheet : public QDialog {
     Q_OBJECT
 public:
+    // How a run of the sheet ended: cancelled (or refused), OK with the data
+    // file saved and read back, or OK with the file not written (the user has
+    // been told; the new settings are in memory, still to be saved).
+    enum Outcome { kCancelled, kSaved, kNotSaved };
+
     COptionSheet(CCalendarData& data, QWidget* parent = nullptr);
     ~COptionSheet() override;
 
-    // Runs the sheet modally; a result other than Accepted at once, with
-    // nothing shown, while an alarm rings.
-    static int Run(CCalendarData& data, QWidget* parent = nullptr);
+    // Runs the sheet modally; cancelled at once, with nothing shown, while
+    // an alarm rings.
+    static Outcome Run(CCalendarData& data, QWidget* parent = nullptr);
 
     COptionValues& Values() { return m_values; }
     QTabWidget* Tabs() const { return m_pTabs; }
@@ -41,4 +46,5 @@ private:
     QTabWidget* m_pTabs = nullptr;
     std::vector<COptionPage*> m_pages;
     int m_nCurrent = 0;
+    bool m_bSaved = false;
 };

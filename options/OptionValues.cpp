@@ -13,17 +13,14 @@ void COptionValues::Fill(const CCalendarData& data) {
 bool COptionValues::Commit(CCalendarData& data) const {
     m_appearance.ToData(data);
     m_note.ToData(data);
-    bool written = true;
-    if (m_bHolidayOpened && !m_holidays.Rewrite()) {
+    if (m_bHolidayOpened && !m_holidays.Rewrite())
         CMessageBox::Current().Show(m_holidays.FailureText(), kCaptionProgram,
                                     CMessageBox::kIconWarning, CMessageBox::kButtonsOk);
-        written = false;
-    }
     if (m_bCategoriesOpened) m_categories.ToData(data);
     if (m_bLocationOpened) m_location.ToData(data);
     // Read back only what was written: a failed save must not bring the old
     // file's settings back over the ones just chosen.
     if (!data.Save()) return false;
     data.Load();
-    return written;
+    return true;
 }

@@ -16,8 +16,10 @@ class CCalendarData;
 class COptionValues {
 public:
     void Fill(const CCalendarData& data);
-    // Writes the values back into data; false when the holiday file or the
-    // data file could not be written (the user has been told).
+    // Writes the values back into data, saves the data file and reads it
+    // back. False when the data file could not be written: the new settings
+    // then live in memory only, still to be saved. Either failure, of the
+    // data file or of the holiday file, has been told to the user.
     bool Commit(CCalendarData& data) const;
 
     CNoteOptions m_note;

@@ -2,17 +2,16 @@
 
 #include "options/AppearanceOptions.h"
 #include "res/Resources.h"
-#include "shell/FileDialog.h"
 #include "store/MessageBox.h"
+#include "views/FileDialog.h"
 #include "views/TabOrder.h"
 #include "zadad/Picture.h"
 #include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -91,9 +90,7 @@ void CPropertyAppearance::OnToolbarTexture() {
 }
 
 void CPropertyAppearance::OnReset() {
-    const QPalette palette = QApplication::palette();
-    m_values.Reset(FromQColor(palette.color(QPalette::Text)),
-                   FromQColor(palette.color(QPalette::Base)));
+    m_values.Reset(FromQColor(systemcolors::WindowText()), FromQColor(systemcolors::Window()));
     update();
 }
 

@@ -4,7 +4,7 @@
 #include "editing/NumberField.h"
 #include "reminders/AudioBackEnd.h"
 #include "res/StringTable.h"
-#include "shell/FileDialog.h"
+#include "views/FileDialog.h"
 #include "views/TabOrder.h"
 
 #include <QButtonGroup>

@@ -4,8 +4,8 @@
 #include "reminders/NoteWindowManager.h"
 #include "reminders/NoteWnd.h"
 #include "reminders/SharedWave.h"
-#include "shell/FileDialog.h"
 #include "store/CalendarData.h"
+#include "views/FileDialog.h"
 #include "views/RichTextField.h"
 
 #include <QMenu>

@@ -20,6 +20,12 @@ public:
     void Changed(const COleDateTime& now);
     // Every regular save point reports here, so nothing is saved twice.
     void Saved() { m_bPending = false; }
+    // A save point could not write the file: the change stays pending and,
+    // as after a failed automatic save, waits for the next change or save point.
+    void Failed() {
+        m_bPending = true;
+        m_bFailed = true;
+    }
     // Saves when a change has been quiet long enough (or waited too long).
     // True when it saved.
     bool Tick(const COleDateTime& now);

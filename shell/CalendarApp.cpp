@@ -1,11 +1,11 @@
 #include "shell/CalendarApp.h"
 
-#include "editing/EditorCommands.h"
 #include "reminders/NoteWindowManager.h"
 #include "reminders/QtAudioBackEnd.h"
 #include "res/Resources.h"
 #include "res/StringTable.h"
 #include "shell/CalendarRunner.h"
+#include "shell/EditorCommands.h"
 #include "shell/SignalWatcher.h"
 #include "shell/SingleInstance.h"
 #include "shell/SleepWatcher.h"
@@ -43,8 +43,7 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     m_noteWindows->SetChangeHandler([this] { m_tray->NotesChanged(); });
     m_tray->SetNoteWindows(m_noteWindows.get());
     m_editorCommands = std::make_unique<CEditorCommands>(*m_tray, m_noteWindows.get());
-    m_calendar =
-        std::make_unique<CCalendarRunner>(*m_tray, m_editorCommands->Router(), m_noteWindows.get());
+    m_calendar = std::make_unique<CCalendarRunner>(*m_tray, *m_editorCommands, m_noteWindows.get());
     // exit, not quit: quit first asks every window to close, and a ringing
     // alarm window refuses until it is acknowledged, which would keep a
     // program that has already saved and removed its icon running unseen.
@@ -54,7 +53,7 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     if (!m_tray->Create(commandLine)) return false;
     m_bStarted = true;
     WatchTheSystem();
-    if (m_bExitRequested) m_tray->Exit();
+    if (m_bExitRequested) m_tray->Exit(CTrayWnd::ExitCause::Command);
     // The first pass of the event loop: the icon is on screen now.
     QTimer::singleShot(0, this, [] { CStartupLog::Mark("ready"); });
     return true;
@@ -62,9 +61,11 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
 
 void CCalendarApp::WatchTheSystem() {
     auto* endSignals = new CSignalWatcher(this);
-    connect(endSignals, &CSignalWatcher::EndRequested, m_tray.get(), &CTrayWnd::Exit);
+    connect(endSignals, &CSignalWatcher::EndRequested, m_tray.get(),
+            [this] { m_tray->Exit(CTrayWnd::ExitCause::Signal); });
     // The session may end the program without asking: the data is saved now.
-    connect(this, &QGuiApplication::commitDataRequest, m_tray.get(), [this] { m_tray->Save(); });
+    connect(this, &QGuiApplication::commitDataRequest, m_tray.get(),
+            [this] { m_tray->SaveForSessionEnd(); });
     // The system bus is asked only once the program is up.
     QTimer::singleShot(0, this, [this] {
         auto* sleep = new CSleepWatcher(this);

@@ -5,9 +5,9 @@
 
 #include <QEventLoop>
 
-CCalendarRunner::CCalendarRunner(CTrayWnd& tray, CNoteEditRouter& router,
+CCalendarRunner::CCalendarRunner(CTrayWnd& tray, CEditorCommands& editor,
                                  CNoteWindowManager* windows)
-    : m_tray(tray), m_actions(tray, router, windows) {
+    : m_tray(tray), m_actions(tray, editor, windows) {
     connect(&m_tray, &CTrayWnd::NotesEdited, this, &CCalendarRunner::OnNotesChanged);
     m_tray.SetCalendarRunner([this] { Run(); });
 }

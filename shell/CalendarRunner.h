@@ -16,7 +16,7 @@ class CCalendarRunner : public QObject {
     Q_OBJECT
 public:
     // Becomes the tray's calendar: its click, Ctrl-click and "Calendar".
-    CCalendarRunner(CTrayWnd& tray, CNoteEditRouter& router, CNoteWindowManager* windows);
+    CCalendarRunner(CTrayWnd& tray, CEditorCommands& editor, CNoteWindowManager* windows);
     ~CCalendarRunner() override;
 
     // Shows the calendar window and returns once it has closed.

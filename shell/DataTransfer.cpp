@@ -52,9 +52,15 @@ bool CDataTransfer::ConfirmReplace() {
 }
 
 bool CDataTransfer::Export(CCalendarData& data, const std::string& target) {
-    // A failed save has been reported already; copying the older file would
-    // pass off stale notes as the current ones.
-    if (!data.Save() || !CSafeFile::Copy(data.GetDataFilePath(), target)) {
+    // One message for a failed export, this one: the save keeps quiet. And
+    // no copy after a failed save, which would pass off the older file's
+    // notes as the current ones.
+    if (!data.SaveQuietly()) {
+        Report("Fail to export data\n\nThe notes could not be saved to " + data.GetDataFilePath() +
+               ", so no copy has been made.");
+        return false;
+    }
+    if (!CSafeFile::Copy(data.GetDataFilePath(), target)) {
         Report("Fail to export data\n\nThe notes could not be written to " + target);
         return false;
     }

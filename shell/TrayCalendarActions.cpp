@@ -1,11 +1,11 @@
 #include "shell/TrayCalendarActions.h"
 
-#include "editing/NoteEditRouter.h"
-#include "options/OptionSheet.h"
 #include "reminders/NoteWindowManager.h"
+#include "shell/EditorCommands.h"
 #include "shell/TrayCommands.h"
 #include "shell/TrayWnd.h"
 
+#include <QDialog>
 #include <QPoint>
 
 class CTrayCalendarActions::CActing {
@@ -19,13 +19,13 @@ private:
     int& m_count;
 };
 
-CTrayCalendarActions::CTrayCalendarActions(CTrayWnd& tray, CNoteEditRouter& router,
+CTrayCalendarActions::CTrayCalendarActions(CTrayWnd& tray, CEditorCommands& editor,
                                            CNoteWindowManager* windows)
-    : m_tray(tray), m_router(router), m_pWindows(windows) {}
+    : m_tray(tray), m_editor(editor), m_pWindows(windows) {}
 
 bool CTrayCalendarActions::EditNote(CNote* note, const COleDateTime& start, QWidget* parent) {
     const CActing acting(m_nActing);
-    const bool changed = m_router.EditNote(note, parent, start, 0) == QDialog::Accepted;
+    const bool changed = m_editor.Router().EditNote(note, parent, start, 0) == QDialog::Accepted;
     if (changed) m_tray.NotesChanged();
     return changed;
 }
@@ -42,13 +42,7 @@ void CTrayCalendarActions::NotesChanged() {
 
 bool CTrayCalendarActions::RunOptions(QWidget* parent) {
     const CActing acting(m_nActing);
-    if (COptionSheet::Run(m_tray.Data(), parent) != QDialog::Accepted) return false;
-    // The sheet wrote the data file and read it again. The note colours come
-    // from the textures, and the desktop notes are made with them.
-    m_tray.Saved();
-    m_tray.ComputeTextureColors();
-    m_tray.ShowDesktopNotes();
-    return true;
+    return m_editor.RunOptions(parent);
 }
 
 void CTrayCalendarActions::OpenHelp() {

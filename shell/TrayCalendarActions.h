@@ -8,14 +8,14 @@
 
 #include "views/CalendarActions.h"
 
-class CNoteEditRouter;
+class CEditorCommands;
 class CNoteWindowManager;
 class CTrayWnd;
 
 class CTrayCalendarActions : public CCalendarActions {
 public:
     // windows may be null while the program has no note windows.
-    CTrayCalendarActions(CTrayWnd& tray, CNoteEditRouter& router, CNoteWindowManager* windows);
+    CTrayCalendarActions(CTrayWnd& tray, CEditorCommands& editor, CNoteWindowManager* windows);
 
     bool EditNote(CNote* note, const COleDateTime& start, QWidget* parent) override;
     void ShowNotesAt(const std::vector<CNote*>& notes, const QPoint& screenPos) override;
@@ -33,7 +33,7 @@ private:
     class CActing;
 
     CTrayWnd& m_tray;
-    CNoteEditRouter& m_router;
+    CEditorCommands& m_editor;
     CNoteWindowManager* m_pWindows;
     int m_nActing = 0;
 };

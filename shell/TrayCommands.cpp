@@ -4,9 +4,9 @@
 #include "res/StringTable.h"
 #include "shell/AboutDlg.h"
 #include "shell/DataTransfer.h"
-#include "shell/FileDialog.h"
 #include "shell/TrayWnd.h"
 #include "store/MessageBox.h"
+#include "views/FileDialog.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -63,7 +63,9 @@ CTrayCommands::CTrayCommands(CTrayWnd& tray) : QObject(&tray), m_tray(tray) {
             Qt::QueuedConnection);
     connect(Action(kCmdCalendar), &QAction::triggered, &tray, &CTrayWnd::OpenCalendar,
             Qt::QueuedConnection);
-    connect(Action(kCmdExit), &QAction::triggered, &tray, &CTrayWnd::Exit, Qt::QueuedConnection);
+    connect(
+        Action(kCmdExit), &QAction::triggered, &tray, [&tray] { tray.Exit(); },
+        Qt::QueuedConnection);
     UpdateEnabled();
 }
 
@@ -137,8 +139,5 @@ void CTrayCommands::ImportNotes() {
     if (source.isEmpty() || m_tray.IsClosing()) return;
     // Changes not yet written go into the file that the import keeps aside.
     m_tray.FlushChanges();
-    if (!CDataTransfer::Import(m_tray.Data(), source.toStdString())) return;
-    m_tray.Saved();
-    m_tray.ComputeTextureColors();
-    m_tray.ShowDesktopNotes();
+    if (CDataTransfer::Import(m_tray.Data(), source.toStdString())) m_tray.Reloaded();
 }

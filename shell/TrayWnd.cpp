@@ -12,7 +12,11 @@
 #include "shell/TrayCommands.h"
 #include "shell/TrayIconHost.h"
 #include "shell/TrayMenu.h"
+#include "store/MessageBox.h"
 #include "store/ProgramFlags.h"
+#include "store/RescueCopy.h"
+#include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -21,11 +25,16 @@
 #include <QMenu>
 #include <QPainter>
 
+#include <iostream>
+
 CTrayWnd::CTrayWnd(std::unique_ptr<CTrayIconHost> icon, QObject* parent)
-    : QObject(parent), m_scheduler(m_data),
-      m_autoSave([this] { return Save(); }), m_dispatcher(*this), m_icon(std::move(icon)) {
+    : QObject(parent), m_scheduler(m_data), m_autoSave([this] { return Save(); }),
+      m_dispatcher(*this), m_icon(std::move(icon)) {
     // Every load reads "Holiday.txt" into the emptied note manager first.
     CHolidayList::Attach(m_data);
+    // The views' text starts in the desktop's colours until a data file says otherwise.
+    m_data.m_crText = FromQColor(systemcolors::WindowText());
+    m_data.m_crTextBack = FromQColor(systemcolors::Window());
     m_scheduler.SetChangeHandler([this] { NotesChanged(); });
     m_commands = new CTrayCommands(*this);
     m_runLogo = [] {
@@ -46,7 +55,7 @@ CTrayWnd::~CTrayWnd() {
     // Ended some other way than Exit: the data is still saved on the way out.
     if (!IsClosing()) {
         m_icon->Remove();
-        if (m_bLoaded) m_data.Save();
+        SaveOrRescue(false);
     }
 }
 
@@ -74,8 +83,7 @@ bool CTrayWnd::Create(const CCommandLine& commandLine) {
     m_data.Load();
     m_bLoaded = true;
     CStartupLog::Mark("loaded");
-    ComputeTextureColors();
-    ShowDesktopNotes();
+    ShowLoadedData();
     m_alarmTimer.start();
     m_nState = kTrayIdle;
     return true;
@@ -116,6 +124,17 @@ void CTrayWnd::ShowCommandWindow() {
     m_pCommandWnd->BringForward();
 }
 
+void CTrayWnd::Reloaded() {
+    m_autoSave.Saved();
+    ShowLoadedData();
+}
+
+void CTrayWnd::ShowLoadedData() {
+    // A note window takes the colours when it is built.
+    ComputeTextureColors();
+    ShowDesktopNotes();
+}
+
 void CTrayWnd::ComputeTextureColors() {
     QImage surface(1, 1, QImage::Format_RGB32);
     QPainter dc(&surface);
@@ -136,15 +155,45 @@ void CTrayWnd::ShowDesktopNotes() {
             m_pNoteWindows->ShowOnDesktop(*note);
 }
 
-void CTrayWnd::Exit() {
-    if (IsClosing()) return;
+void CTrayWnd::Exit(ExitCause cause) {
+    if (IsClosing()) {
+        // The menu's exit may still be telling of a failed save; a later
+        // "exit" or a signal does not wait until that message is read.
+        if (cause != ExitCause::Menu) End();
+        return;
+    }
     m_nState = kTrayClosing;
     m_icon->Remove();
     m_alarmTimer.stop();
     m_clickTimer.stop();
     if (m_pCommandWnd) m_pCommandWnd->hide();
-    Save();
+    SaveOrRescue(cause == ExitCause::Menu);
+    End();
+}
+
+void CTrayWnd::End() {
+    if (m_bEnded) return;
+    m_bEnded = true;
     emit Ended();
+}
+
+void CTrayWnd::SaveForSessionEnd() {
+    if (!IsClosing()) SaveOrRescue(false);
+}
+
+void CTrayWnd::SaveOrRescue(bool tellUser) {
+    if (!m_bLoaded) return;
+    if (m_data.SaveQuietly()) {
+        m_autoSave.Saved();
+        return;
+    }
+    m_autoSave.Failed();
+    const std::string where =
+        CRescueCopy::Where(CRescueCopy::Write(m_data, COleDateTime::GetCurrentTime()));
+    std::cerr << "orrindale: Fail to save data. " << where << std::endl;
+    if (tellUser)
+        CMessageBox::Current().Show("Fail to save data\n\n" + where, kCaptionProgram,
+                                    CMessageBox::kIconWarning, CMessageBox::kButtonsOk);
 }
 
 bool CTrayWnd::Save() {
@@ -152,7 +201,10 @@ bool CTrayWnd::Save() {
     // write, and writing would replace their file with an empty one.
     if (!m_bLoaded) return false;
     const bool saved = m_data.Save();
-    if (saved) m_autoSave.Saved();
+    if (saved)
+        m_autoSave.Saved();
+    else
+        m_autoSave.Failed();
     return saved;
 }
 
@@ -234,13 +286,11 @@ void CTrayWnd::NewNote() {
 void CTrayWnd::Options() {
     if (m_nState != kTrayIdle || !m_runOptions) return;
     m_runOptions();
-    if (IsClosing()) return;
-    ComputeTextureColors();
 }
 
 void CTrayWnd::OnCommandLine(const QString& commandLine) {
     if (commandLine == QLatin1String("exit")) {
-        Exit();
+        Exit(ExitCause::Command);
         return;
     }
     // With an icon a later copy leaves this one alone; without one it brings

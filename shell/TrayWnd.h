@@ -45,8 +45,16 @@ public:
     // "nologo"), the icon, the data file, the note colours from the textures,
     // the notes that sit on the desktop, the one-second tick.
     bool Create(const CCommandLine& commandLine);
-    // Removes the icon, saves and emits Ended. Final.
-    void Exit();
+    // Who asked the program to end. Someone at the menu (or closing the
+    // command window) can be told where unsaved notes went; after a later
+    // copy's "exit" or a signal nobody may be there to click a message away.
+    enum class ExitCause { Menu, Command, Signal };
+    // Removes the icon, saves and emits Ended. Final. When the data file
+    // cannot be written, the notes go to a rescue copy (CRescueCopy).
+    void Exit(ExitCause cause = ExitCause::Menu);
+    // The session is ending: saves now, the same way, without a message
+    // that would hold the session up.
+    void SaveForSessionEnd();
 
     int GetState() const { return m_nState; }
     bool IsClosing() const { return m_nState == kTrayClosing; }
@@ -62,6 +70,13 @@ public:
     bool Save();
     // The data file was just written by someone else.
     void Saved() { m_autoSave.Saved(); }
+    // Someone else could not write the data file (and has told the user):
+    // the changes stay pending for the next save.
+    void SaveFailed() { m_autoSave.Failed(); }
+    // The data file was just written and read back (the options' OK, an
+    // import): the note colours from the textures first, then the notes that
+    // sit on the desktop, as the new objects, in those colours.
+    void Reloaded();
     // The notes changed: they are saved within a few seconds.
     void NotesChanged();
     // Saves a change that is still waiting. True when nothing is left unsaved.
@@ -80,8 +95,6 @@ public:
     void SetOptionsRunner(std::function<void()> run);
     // The calendar window while it is open, to bring forward on a click.
     void SetCalendarWindow(QWidget* window) { m_pCalendarWnd = window; }
-    // Replaces the start-up logo (tests).
-    void SetLogoRunner(std::function<void()> run) { m_runLogo = std::move(run); }
     bool HasCalendar() const { return static_cast<bool>(m_runCalendar); }
     bool HasNoteEditor() const { return static_cast<bool>(m_runNoteEditor); }
     bool HasOptions() const { return static_cast<bool>(m_runOptions); }
@@ -90,8 +103,6 @@ public:
     // The window used without a notification area, or null.
     CCommandWnd* CommandWindow() const { return m_pCommandWnd.get(); }
     bool IsAlarmTimerActive() const { return m_alarmTimer.isActive(); }
-    // The double-click time (tests shorten it).
-    void SetClickInterval(int ms) { m_clickTimer.setInterval(ms); }
     CClickDispatcher& Dispatcher() { return m_dispatcher; }
 
 public slots:
@@ -110,6 +121,11 @@ signals:
     void NotesEdited();
 
 private:
+    // Tests replace the start-up logo and shorten the double-click time.
+    friend class CTestAccess;
+    void SetLogoRunner(std::function<void()> run) { m_runLogo = std::move(run); }
+    void SetClickInterval(int ms) { m_clickTimer.setInterval(ms); }
+
     // CClickDispatcher::Target
     int GetTrayState() const override { return m_nState; }
     void StartClickTimer() override { m_clickTimer.start(); }
@@ -119,6 +135,11 @@ private:
     void BringCalendarToFront() override;
     void ShowMenu() override;
 
+    void ShowLoadedData();
+    // The data file, else a rescue copy, said on the error stream and, when
+    // tellUser, in a message.
+    void SaveOrRescue(bool tellUser);
+    void End();
     void RunLogo();
     void AddIcon();
     void RetryIcon();
@@ -146,5 +167,6 @@ private:
     int m_nStateBeforeSleep = kTrayIdle;
     int m_nIconRetry = 0;
     bool m_bLoaded = false;
+    bool m_bEnded = false;
     bool m_bMenuOpen = false;
 };

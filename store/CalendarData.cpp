@@ -70,24 +70,39 @@ std::string CCalendarData::GetDataFilePath() const {
 }
 
 BOOL CCalendarData::Save(const std::string& path) {
+    if (SaveQuietly(path)) return 1;
+    ReportSaveError();
+    return 0;
+}
+
+bool CCalendarData::SaveQuietly(const std::string& path) {
     const bool isDefault = path.empty();
     std::string target = isDefault ? std::string(kDataFileName) : path;
     const bool existed = CUtility::FindFile(target) != 0;
     const COleDateTime now = COleDateTime::GetCurrentTime();
     if (isDefault && !existed) m_dtFirstSaved = now;
+    return WriteFile(target, isDefault ? m_dtFirstSaved : now, now);
+}
+
+bool CCalendarData::SaveCopy(const std::string& path) {
+    // Headed as the data file itself, so that it can take the data file's place.
+    return WriteFile(path, m_dtFirstSaved, COleDateTime::GetCurrentTime());
+}
+
+bool CCalendarData::WriteFile(const std::string& path, const COleDateTime& first,
+                              const COleDateTime& now) {
     try {
-        CSafeFile file(target);
-        if (!file.Open()) throw std::runtime_error("cannot create " + target);
+        CSafeFile file(path);
+        if (!file.Open()) throw std::runtime_error("cannot create " + path);
         CDataFile::Store(
             [&file](const std::vector<std::uint8_t>& bytes) {
                 if (!file.Write(bytes)) throw std::runtime_error("cannot write");
             },
-            *this, isDefault ? m_dtFirstSaved : now, now);
-        if (KeepDamagedFileBeforeReplacing(target) && file.Commit()) return 1;
+            *this, first, now);
+        return KeepDamagedFileBeforeReplacing(path) && file.Commit();
     } catch (const std::exception&) {
+        return false;
     }
-    ReportSaveError();
-    return 0;
 }
 
 BOOL CCalendarData::Load() {

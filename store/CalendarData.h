@@ -37,6 +37,12 @@ public:
     // program directory, a bare name a file there. False (after telling the
     // user) when the file could not be written; the old file is then untouched.
     BOOL Save(const std::string& path = std::string());
+    // The same without a word to the user, for callers that tell of a
+    // failure their own way.
+    bool SaveQuietly(const std::string& path = std::string());
+    // The notes as "Note.Dat" would hold them, written to a full path
+    // elsewhere, without a word to the user.
+    bool SaveCopy(const std::string& path);
     // Rebuilds everything from "Note.Dat"; without it, starts afresh with the
     // welcome note. False (after telling the user) when the file could not be read.
     BOOL Load();
@@ -95,6 +101,8 @@ public:
     int m_nAppearanceOption = 0;
     int m_nOptionC = 0;
     RECT m_rcMainWindow; // top <= 0: no position saved
+    // Black on white here; the program hands in the desktop's own text
+    // colours before the first load.
     COLORREF m_crText = RGB(0, 0, 0);
     COLORREF m_crTextBack = RGB(255, 255, 255);
     std::vector<CCategory> m_arrCategories;
@@ -107,6 +115,8 @@ public:
     COleDateTime m_dtFirstSaved;
 
 private:
+    // path is a full path; first and now head the file.
+    bool WriteFile(const std::string& path, const COleDateTime& first, const COleDateTime& now);
     void LoadHolidays();
     void StartAfresh(const COleDateTime& now);
     void ReportReadError(const std::string& path, const COleDateTime& now);

@@ -21,5 +21,11 @@ QColor ButtonShadow() {
 QColor DarkShadow() {
     return FromPalette(QPalette::Shadow, QColor(0, 0, 0));
 }
+QColor WindowText() {
+    return FromPalette(QPalette::Text, QColor(0, 0, 0));
+}
+QColor Window() {
+    return FromPalette(QPalette::Base, QColor(255, 255, 255));
+}
 
 } // namespace systemcolors

@@ -1,6 +1,7 @@
 #pragma once
-// The desktop's button colours for the library's drawing, taken from the
-// running application's palette, with the classic greys when there is none.
+// The desktop's button and text colours for the program's drawing, taken from
+// the running application's palette, with the classic greys and black on
+// white when there is none.
 
 #include <QColor>
 
@@ -9,5 +10,7 @@ namespace systemcolors {
 QColor ButtonHighlight(); // lit edges
 QColor ButtonShadow();    // shaded edges
 QColor DarkShadow();      // the darkest edge of a 3-D frame
+QColor WindowText();      // text in fields and lists
+QColor Window();          // the background of fields and lists
 
 } // namespace systemcolors

@@ -7,13 +7,13 @@
 #include "options/PropertyAppearance.h"
 #include "options/PropertyCategory.h"
 #include "options/PropertyHoliday.h"
-#include "shell/FileDialog.h"
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 #include "tests/support/FakeAudioBackEnd.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TabWalk.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 #include "tests/support/TestClock.h"
 
 #include <QApplication>
@@ -57,14 +57,14 @@ class OptionSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProgramFlags();
-        CFileDialog::ClearAnswers();
+        CTestAccess::ClearFileAnswers();
         WriteHolidays(kHolidays);
         CHolidayList::Attach(m_data);
         m_data.Load();
     }
     void TearDown() override {
         ResetProgramFlags();
-        CFileDialog::ClearAnswers();
+        CTestAccess::ClearFileAnswers();
     }
 
     void WriteHolidays(const std::string& text) const {
@@ -118,7 +118,7 @@ TEST_F(OptionSheetTest, FivePagesInOrderUnderTheCaptionOptions) {
 
 TEST_F(OptionSheetTest, RefusedWhileAnAlarmRings) {
     g_nAlarmsRinging = 1;
-    EXPECT_EQ(COptionSheet::Run(m_data), QDialog::Rejected);
+    EXPECT_EQ(COptionSheet::Run(m_data), COptionSheet::kCancelled);
     EXPECT_FALSE(g_bOptionsOpen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -165,7 +165,7 @@ TEST_F(OptionSheetTest, WavePreviewStopsWhenSpeakerIsChosen) {
     Control<QRadioButton>(sheet, "waveFile")->click();
     EXPECT_TRUE(Control<QPushButton>(sheet, "browse")->isEnabled());
     EXPECT_FALSE(play->isEnabled()); // nothing to play yet
-    CFileDialog::QueueAnswer(QStringLiteral("/sounds/bell.wav"));
+    CTestAccess::QueueFileAnswer(QStringLiteral("/sounds/bell.wav"));
     Control<QPushButton>(sheet, "browse")->click();
     EXPECT_EQ(Control<QLabel>(sheet, "wavePath")->text(), "/sounds/bell.wav");
     ASSERT_TRUE(play->isEnabled());
@@ -182,7 +182,7 @@ TEST_F(OptionSheetTest, WaveFileChosenIsSavedAndPreviewEndsWithTheSheet) {
     {
         COptionSheet sheet(m_data);
         Control<QRadioButton>(sheet, "waveFile")->click();
-        CFileDialog::QueueAnswer(QStringLiteral("/sounds/bell.wav"));
+        CTestAccess::QueueFileAnswer(QStringLiteral("/sounds/bell.wav"));
         Control<QPushButton>(sheet, "browse")->click();
         Control<QPushButton>(sheet, "play")->click();
         Ok(sheet);
@@ -218,7 +218,7 @@ TEST_F(OptionSheetTest, UnplayableWaveFileIsSaidAtOnceAndNeverPretendsToPlay) {
         COptionSheet sheet(m_data);
         if (!row.bChosenBefore) {
             Control<QRadioButton>(sheet, "waveFile")->click();
-            CFileDialog::QueueAnswer(QString::fromStdString(file));
+            CTestAccess::QueueFileAnswer(QString::fromStdString(file));
             Control<QPushButton>(sheet, "browse")->click();
         }
         ASSERT_FALSE(m_audio.m_checked.empty());
@@ -441,9 +441,9 @@ TEST_F(OptionSheetTest, ResetAfterTwoTexturesSavesEmptyPaths) {
     const std::string paper = Picture("paper.bmp", "BMP");
     COptionSheet sheet(m_data);
     Open(sheet, kAppearancePage);
-    CFileDialog::QueueAnswer(QString::fromStdString(wood));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(wood));
     Control<QPushButton>(sheet, "windowTexture")->click();
-    CFileDialog::QueueAnswer(QString::fromStdString(paper));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(paper));
     Control<QPushButton>(sheet, "toolbarTexture")->click();
     EXPECT_EQ(sheet.Values().m_appearance.m_strWindowTexture, wood);
     EXPECT_EQ(sheet.Values().m_appearance.m_strToolbarTexture, paper);
@@ -459,9 +459,9 @@ TEST_F(OptionSheetTest, TextureThatIsNoPictureIsRefusedWithAMessage) {
     std::ofstream(notes) << "shopping list, not a photograph";
     COptionSheet sheet(m_data);
     Open(sheet, kAppearancePage);
-    CFileDialog::QueueAnswer(QString::fromStdString(wood));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(wood));
     Control<QPushButton>(sheet, "windowTexture")->click();
-    CFileDialog::QueueAnswer(QString::fromStdString(notes));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(notes));
     Control<QPushButton>(sheet, "windowTexture")->click();
     ASSERT_EQ(m_box.m_shown.size(), 1u);
     EXPECT_EQ(m_box.m_shown[0].text, notes + " could not be read as a picture.");

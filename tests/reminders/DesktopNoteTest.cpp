@@ -5,7 +5,7 @@
 
 #include "reminders/NoteHitTest.h"
 #include "reminders/NotePlacement.h"
-#include "shell/FileDialog.h"
+#include "tests/support/TestAccess.h"
 #include "views/RichTextField.h"
 
 #include <QDesktopServices>
@@ -303,7 +303,7 @@ TEST_F(NoteWndTest, SaveToFileWritesTitleBlankLineAndText) {
     CNoteWnd* window = WindowOf(note);
     window->TextField()->setPlainText("Milk\nBread");
     const std::string path = m_home.File("Groceries.txt");
-    CFileDialog::QueueAnswer(QString::fromStdString(path));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(path));
     window->RunCommand(CNoteWnd::kCmdSaveToFile);
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -313,12 +313,12 @@ TEST_F(NoteWndTest, SaveToFileWritesTitleBlankLineAndText) {
     // Saved again over it: asked once, and No keeps the file.
     window->TextField()->setPlainText("Changed");
     m_box.QueueAnswer(CMessageBox::kAnswerNo);
-    CFileDialog::QueueAnswer(QString::fromStdString(path));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(path));
     window->RunCommand(CNoteWnd::kCmdSaveToFile);
     EXPECT_EQ(m_box.m_shown.size(), 1u);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), "Groceries\n\nMilk\nBread");
-    CFileDialog::ClearAnswers();
+    CTestAccess::ClearFileAnswers();
 }
 
 TEST_F(NoteWndTest, CountdownLineIsRefreshedOnEveryTick) {

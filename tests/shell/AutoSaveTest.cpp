@@ -55,6 +55,15 @@ TEST_F(AutoSaveTest, RegularSavePointTakesThePendingChange) {
     EXPECT_EQ(m_nSaves, 0);
 }
 
+TEST_F(AutoSaveTest, FailedSavePointLeavesItsChangePendingWithoutARetryEveryTick) {
+    m_autoSave.Failed();
+    for (int s = 0; s < 60; ++s)
+        m_autoSave.Tick(At(s));
+    EXPECT_EQ(m_nSaves, 0) << "the save point has told the user already";
+    EXPECT_TRUE(m_autoSave.Flush());
+    EXPECT_EQ(m_nSaves, 1);
+}
+
 TEST_F(AutoSaveTest, FailedSaveIsNotRetriedEveryTickButOnTheNextChange) {
     m_bSaveWorks = false;
     m_autoSave.Changed(At(0));

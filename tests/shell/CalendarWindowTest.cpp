@@ -5,17 +5,18 @@
 // their own windows show changed at once.
 #include "FakeTrayIcon.h"
 
-#include "editing/EditorCommands.h"
 #include "editing/NoteEditDlg.h"
 #include "reminders/NoteWindowManager.h"
 #include "reminders/NoteWnd.h"
 #include "shell/CalendarRunner.h"
 #include "shell/CommandLine.h"
+#include "shell/EditorCommands.h"
 #include "shell/TrayWnd.h"
 #include "store/ProgramFlags.h"
 #include "tests/support/FakeAudioBackEnd.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 #include "tests/support/TestClock.h"
 #include "views/CalendarPane.h"
 #include "views/GridGeometry.h"
@@ -49,13 +50,12 @@ protected:
         auto icon = std::make_unique<CFakeTrayIcon>(m_log, true);
         m_icon = icon.get();
         m_tray = std::make_unique<CTrayWnd>(std::move(icon));
-        m_tray->SetClickInterval(5);
+        CTestAccess::SetClickInterval(*m_tray, 5);
         m_windows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
         m_windows->SetChangeHandler([this] { m_tray->NotesChanged(); });
         m_tray->SetNoteWindows(m_windows.get());
         m_editor = std::make_unique<CEditorCommands>(*m_tray, m_windows.get());
-        m_calendar =
-            std::make_unique<CCalendarRunner>(*m_tray, m_editor->Router(), m_windows.get());
+        m_calendar = std::make_unique<CCalendarRunner>(*m_tray, *m_editor, m_windows.get());
         ASSERT_TRUE(m_tray->Create(CCommandLine("nologo")));
         m_tray->Data().m_bMonthView = 0;
     }

@@ -4,10 +4,12 @@
 // socket. Every test runs its copies under an instance name and a program
 // directory of its own, so a user's running copy is never met.
 #include "shell/SingleInstance.h"
+#include "store/CalendarData.h"
 #include "tests/support/DataFileWriter.h"
 #include "tests/support/TempHome.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -61,6 +63,8 @@ public:
         return m_process.waitForFinished(timeoutMs) || m_process.state() == QProcess::NotRunning;
     }
     bool IsRunning() const { return m_process.state() == QProcess::Running; }
+    // What the copy wrote after the start-up lines already seen.
+    QByteArray RestOfOutput() { return m_process.readAll(); }
     QProcess& Process() { return m_process; }
     const QList<QByteArray>& Seen() const { return m_seen; }
 
@@ -88,6 +92,15 @@ protected:
         first->Start({QStringLiteral("nologo")});
         EXPECT_TRUE(first->WaitFor("ready")) << "the first copy did not start";
         return first;
+    }
+    // A data file holding this one note.
+    void WriteDataFile(const FileNote& note) const {
+        CDataFileWriter file;
+        file.Header(COleDateTime(2020, 1, 1, 0, 0, 0), COleDateTime::GetCurrentTime())
+            .Settings({})
+            .NotesHeader(1, 601)
+            .Note(note);
+        ASSERT_TRUE(file.WriteTo(m_home.File("Note.Dat")));
     }
     bool DataSaved() const {
         return QFileInfo::exists(QString::fromStdString(m_home.File("Note.Dat")));
@@ -129,12 +142,7 @@ TEST_F(SingleInstanceTest, ExitEndsTheProgramWhileAnAlarmRings) {
     overdue.kind = 1;
     overdue.remind = 1;
     overdue.alarm = overdue.occurrence = overdue.start = COleDateTime(2020, 1, 1, 9, 0, 0);
-    CDataFileWriter file;
-    file.Header(COleDateTime(2020, 1, 1, 0, 0, 0), COleDateTime::GetCurrentTime())
-        .Settings({})
-        .NotesHeader(1, 601)
-        .Note(overdue);
-    ASSERT_TRUE(file.WriteTo(m_home.File("Note.Dat")));
+    WriteDataFile(overdue);
     auto first = First();
     QThread::msleep(2500); // past the first tick
     auto stopper = Copy();
@@ -152,6 +160,41 @@ TEST_F(SingleInstanceTest, TerminationSignalSavesAndEndsCleanly) {
     EXPECT_EQ(first->Process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first->Process().exitCode(), 0);
     EXPECT_TRUE(DataSaved());
+}
+
+TEST_F(SingleInstanceTest, FailedLastSaveLeavesARescueCopyAndEndsWithoutWaitingForAClick) {
+    QDir home(QString::fromStdString(m_home.Path()));
+    for (const bool bySignal : {false, true}) {
+        SCOPED_TRACE(bySignal ? "SIGTERM" : "exit");
+        FileNote mine;
+        mine.title = "Rescue me";
+        WriteDataFile(mine);
+        auto first = First();
+        // The data file becomes a folder: nothing can be saved over it.
+        ASSERT_TRUE(home.remove(QStringLiteral("Note.Dat")));
+        ASSERT_TRUE(home.mkdir(QStringLiteral("Note.Dat")));
+        auto stopper = Copy();
+        if (bySignal) {
+            first->Process().terminate();
+        } else {
+            stopper->Start({QStringLiteral("exit")});
+            EXPECT_TRUE(stopper->Finish(5000)) << "the later copy was kept waiting";
+        }
+        ASSERT_TRUE(first->Finish(5000)) << "the program waited for a click";
+        EXPECT_EQ(first->Process().exitCode(), 0);
+
+        const QStringList copies =
+            home.entryList({QStringLiteral("Note.Dat.unsaved-*")}, QDir::Files);
+        ASSERT_EQ(copies.size(), 1);
+        EXPECT_TRUE(first->RestOfOutput().contains(copies[0].toUtf8())) << "said where";
+        ASSERT_TRUE(home.rmdir(QStringLiteral("Note.Dat")));
+        ASSERT_TRUE(home.rename(copies[0], QStringLiteral("Note.Dat")));
+        CCalendarData reread;
+        ASSERT_TRUE(reread.Load());
+        EXPECT_EQ(reread.m_dtFirstSaved, COleDateTime(2020, 1, 1, 0, 0, 0)) << "headed as Note.Dat";
+        ASSERT_EQ(reread.m_noteManager.GetCount(), 1u);
+        EXPECT_EQ(reread.m_noteManager.Notes().begin()->second->m_strTitle, "Rescue me");
+    }
 }
 
 TEST_F(SingleInstanceTest, CrashedCopyNeverBlocksTheNextStart) {

@@ -6,7 +6,6 @@
 #include "reminders/NoteWindows.h"
 #include "shell/CommandLine.h"
 #include "shell/CommandWnd.h"
-#include "shell/FileDialog.h"
 #include "shell/TrayCommands.h"
 #include "shell/TrayWnd.h"
 #include "store/OneTimeNote.h"
@@ -15,10 +14,14 @@
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/OtherDataFile.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 #include "tests/support/TestClock.h"
 #include "zadad/Utility.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,7 +56,7 @@ class TrayWndTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramFlags(); }
     void TearDown() override {
-        CFileDialog::ClearAnswers();
+        CTestAccess::ClearFileAnswers();
         ResetProgramFlags();
     }
 
@@ -62,11 +65,11 @@ protected:
         auto icon = std::make_unique<CFakeTrayIcon>(m_log, withTray);
         m_icon = icon.get();
         m_tray = std::make_unique<CTrayWnd>(std::move(icon));
-        m_tray->SetLogoRunner([this] { m_log.push_back("logo"); });
+        CTestAccess::SetLogoRunner(*m_tray, [this] { m_log.push_back("logo"); });
         m_tray->Data().SetHolidayLoader([this](CNoteManager&) { m_log.push_back("load"); });
         m_windows.timerActive = [this] { return m_tray->IsAlarmTimerActive(); };
         m_tray->SetNoteWindows(&m_windows);
-        m_tray->SetClickInterval(5);
+        CTestAccess::SetClickInterval(*m_tray, 5);
         QObject::connect(m_tray.get(), &CTrayWnd::Ended, [this] {
             m_log.push_back("end");
             m_bSavedAtEnd = std::filesystem::exists(m_home.File("Note.Dat"));
@@ -99,6 +102,24 @@ TEST_F(TrayWndTest, StartsWithLogoIconDataColoursDesktopNotesThenTheTick) {
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
     EXPECT_EQ(m_icon->Tip(), "Double-Click to create a new note");
     EXPECT_EQ(m_tray->CommandWindow(), nullptr);
+}
+
+TEST_F(TrayWndTest, TextColoursAreTheDesktopsUntilTheDataFileHasItsOwn) {
+    const QPalette before = QApplication::palette();
+    QPalette desktop = before;
+    desktop.setColor(QPalette::Text, QColor(10, 20, 30));
+    desktop.setColor(QPalette::Base, QColor(250, 240, 200));
+    QApplication::setPalette(desktop);
+    Start();
+    EXPECT_EQ(m_tray->Data().m_crText, RGB(10, 20, 30));
+    EXPECT_EQ(m_tray->Data().m_crTextBack, RGB(250, 240, 200));
+    m_tray->Data().m_crText = RGB(1, 2, 3);
+    m_tray->Data().m_crTextBack = RGB(4, 5, 6);
+    m_tray->Exit();
+    Start();
+    EXPECT_EQ(m_tray->Data().m_crText, RGB(1, 2, 3)) << "the data file's own";
+    EXPECT_EQ(m_tray->Data().m_crTextBack, RGB(4, 5, 6));
+    QApplication::setPalette(before);
 }
 
 TEST_F(TrayWndTest, ClicksWhileTheDataIsReadDoNothing) {
@@ -148,6 +169,55 @@ TEST_F(TrayWndTest, ExitFromTheMenuCommandEndsTheSameWay) {
     Settle();
     EXPECT_EQ(m_log, (Log{"icon removed", "end"}));
     EXPECT_TRUE(m_bSavedAtEnd);
+}
+
+class TrayRescueTest : public TrayWndTest {
+protected:
+    // Started afresh, with a folder where the data file belongs.
+    void StartUnableToSave() {
+        std::filesystem::remove_all(m_home.File("Note.Dat"));
+        Start();
+        std::filesystem::create_directory(m_home.File("Note.Dat"));
+        m_box.m_shown.clear();
+    }
+    QStringList RescueCopies() const {
+        return QDir(QString::fromStdString(m_home.Path()))
+            .entryList({QStringLiteral("Note.Dat.unsaved-*")}, QDir::Files);
+    }
+};
+
+TEST_F(TrayRescueTest, FailedLastSaveLeavesARescueCopyAndOnlyTheMenuShowsAMessage) {
+    using Cause = CTrayWnd::ExitCause;
+    for (const Cause cause : {Cause::Menu, Cause::Command, Cause::Signal}) {
+        SCOPED_TRACE(static_cast<int>(cause));
+        StartUnableToSave();
+        m_tray->Exit(cause);
+        EXPECT_EQ(m_log, (Log{"icon removed", "end"}));
+        const QStringList copies = RescueCopies();
+        ASSERT_EQ(copies.size(), 1);
+        if (cause == Cause::Menu) {
+            ASSERT_EQ(m_box.m_shown.size(), 1u);
+            EXPECT_EQ(m_box.m_shown[0].text.rfind("Fail to save data", 0), 0u);
+            EXPECT_NE(m_box.m_shown[0].text.find(m_home.File(copies[0].toStdString())),
+                      std::string::npos)
+                << m_box.m_shown[0].text;
+        } else {
+            EXPECT_TRUE(m_box.m_shown.empty()) << "nobody may be there to click it away";
+        }
+        QFile::remove(QString::fromStdString(m_home.File(copies[0].toStdString())));
+    }
+}
+
+TEST_F(TrayRescueTest, SignalWhileTheMenuTellsOfAFailedSaveEndsAtOnce) {
+    StartUnableToSave();
+    bool endedMeanwhile = false;
+    m_box.whileShown = [&] {
+        m_tray->Exit(CTrayWnd::ExitCause::Signal);
+        endedMeanwhile = !m_log.empty() && m_log.back() == "end";
+    };
+    m_tray->Exit();
+    EXPECT_TRUE(endedMeanwhile);
+    EXPECT_EQ(m_log, (Log{"icon removed", "end"})) << "ended once";
 }
 
 TEST_F(TrayWndTest, NothingIsSavedBeforeTheDataHasBeenRead) {
@@ -321,19 +391,19 @@ protected:
 TEST_F(TrayDataTest, ExportWritesTheChosenFileAndReturnsToIdle) {
     Start();
     const QString target = m_elsewhere.filePath(QStringLiteral("out.dat"));
-    CFileDialog::QueueAnswer([&] {
+    CTestAccess::QueueFileAnswer([&] {
         EXPECT_EQ(m_tray->GetState(), kTrayBusy);
         return target;
     });
     Run(kCmdExportNotes);
     EXPECT_TRUE(QFileInfo::exists(target));
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
-    EXPECT_EQ(CFileDialog::QueuedAnswers(), 0);
+    EXPECT_EQ(CTestAccess::QueuedFileAnswers(), 0);
 }
 
 TEST_F(TrayDataTest, CancelledExportWritesNothing) {
     Start();
-    CFileDialog::QueueAnswer(QString());
+    CTestAccess::QueueFileAnswer(QString());
     Run(kCmdExportNotes);
     EXPECT_FALSE(std::filesystem::exists(m_home.File("Note.Dat")));
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
@@ -342,7 +412,7 @@ TEST_F(TrayDataTest, CancelledExportWritesNothing) {
 TEST_F(TrayDataTest, ImportReplacesTheNotesAfterAYes) {
     Start();
     m_box.QueueAnswer(CMessageBox::kAnswerYes);
-    CFileDialog::QueueAnswer(QString::fromStdString(OtherFile("Theirs")));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(OtherFile("Theirs")));
     Run(kCmdImportNotes);
     EXPECT_TRUE(HasNote("Theirs"));
     EXPECT_FALSE(HasNote("Welcome !"));
@@ -352,10 +422,10 @@ TEST_F(TrayDataTest, ImportReplacesTheNotesAfterAYes) {
 TEST_F(TrayDataTest, ImportStopsAtNoWithoutAskingForAFile) {
     Start();
     m_box.QueueAnswer(CMessageBox::kAnswerNo);
-    CFileDialog::QueueAnswer(QString::fromStdString(OtherFile("Theirs")));
+    CTestAccess::QueueFileAnswer(QString::fromStdString(OtherFile("Theirs")));
     Run(kCmdImportNotes);
     EXPECT_TRUE(HasNote("Welcome !"));
-    EXPECT_EQ(CFileDialog::QueuedAnswers(), 1);
+    EXPECT_EQ(CTestAccess::QueuedFileAnswers(), 1);
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
 }
 
@@ -364,7 +434,7 @@ TEST_F(TrayDataTest, DamagedImportKeepsTheNotes) {
     const QString damaged = m_elsewhere.filePath(QStringLiteral("cut.dat"));
     ASSERT_TRUE(CSafeFile::Write(damaged.toStdString(), {1, 2, 3, 4, 5}));
     m_box.QueueAnswer(CMessageBox::kAnswerYes);
-    CFileDialog::QueueAnswer(damaged);
+    CTestAccess::QueueFileAnswer(damaged);
     Run(kCmdImportNotes);
     EXPECT_TRUE(HasNote("Welcome !"));
     ASSERT_EQ(m_box.m_shown.size(), 2u);
@@ -373,7 +443,7 @@ TEST_F(TrayDataTest, DamagedImportKeepsTheNotes) {
 
 TEST_F(TrayDataTest, ClickWaitingWhenAnImportStartsLandsOnlyAfterIt) {
     Start();
-    m_tray->SetClickInterval(30);
+    CTestAccess::SetClickInterval(*m_tray, 30);
     int runs = 0;
     int stateWhenRun = -1;
     m_tray->SetCalendarRunner([&] {
@@ -381,7 +451,7 @@ TEST_F(TrayDataTest, ClickWaitingWhenAnImportStartsLandsOnlyAfterIt) {
         stateWhenRun = m_tray->GetState();
     });
     m_box.QueueAnswer(CMessageBox::kAnswerYes);
-    CFileDialog::QueueAnswer([&] {
+    CTestAccess::QueueFileAnswer([&] {
         EXPECT_EQ(m_tray->GetState(), kTrayBusy);
         Settle(); // the double-click time runs out while the dialog is open
         EXPECT_EQ(runs, 0);

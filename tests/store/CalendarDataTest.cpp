@@ -269,9 +269,11 @@ TEST_F(CalendarDataTest, AFailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_EQ(FilesIn(m_home.Path()), QStringList{"Note.Dat"}); // no half-written leftovers
 }
 
-TEST_F(CalendarDataTest, SavingOverSomethingThatIsNoFileFails) {
+TEST_F(CalendarDataTest, SavingOverSomethingThatIsNoFileFailsAndOnlySaveSaysSo) {
     ASSERT_TRUE(QDir(QString::fromStdString(m_home.Path())).mkdir("Note.bak"));
     CCalendarData data;
+    EXPECT_FALSE(data.SaveQuietly("Note.bak"));
+    EXPECT_TRUE(m_box.m_shown.empty());
     EXPECT_FALSE(data.Save("Note.bak"));
     ASSERT_EQ(m_box.m_shown.size(), 1u);
     EXPECT_EQ(m_box.m_shown[0].text, "Fail to save data");

@@ -11,6 +11,7 @@ CFakeMessageBox::~CFakeMessageBox() {
 CMessageBox::Answer CFakeMessageBox::Show(const std::string& text, const std::string& caption,
                                           Icon icon, Buttons buttons) {
     m_shown.push_back({text, caption, icon, buttons});
+    if (whileShown) whileShown();
     if (m_answers.empty()) return EscapeAnswer(buttons);
     const Answer answer = m_answers.front();
     m_answers.pop_front();

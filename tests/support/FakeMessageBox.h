@@ -6,6 +6,7 @@
 #include "store/MessageBox.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     Answer Show(const std::string& text, const std::string& caption, Icon icon,
                 Buttons buttons) override;
     void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
+    // Runs while a box is up, as anything else the program does meanwhile.
+    std::function<void()> whileShown;
 
     std::vector<Shown> m_shown;
     std::deque<Answer> m_answers;

@@ -2,26 +2,30 @@
 // double-click on the tray icon opens the editor, a monthly note with a
 // reminder two days ahead is made and saved; two days before it occurs its
 // window rings, and "OK" moves it to the next month leaving a history copy.
-#include "tests/shell/FakeTrayIcon.h"
+#include "FakeTrayIcon.h"
 
 #include "almanac/HolidayList.h"
 #include "editing/DatePicker.h"
-#include "editing/EditorCommands.h"
 #include "editing/NoteEditDlg.h"
 #include "editing/NumberField.h"
 #include "options/OptionSheet.h"
 #include "reminders/NoteWindowManager.h"
 #include "reminders/NoteWnd.h"
+#include "reminders/SnoozeRow.h"
 #include "shell/ClickDispatcher.h"
 #include "shell/CommandLine.h"
-#include "shell/FileDialog.h"
+#include "shell/EditorCommands.h"
 #include "shell/TrayWnd.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
 #include "tests/support/FakeAudioBackEnd.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 #include "tests/support/TestClock.h"
+#include "views/HoverButton.h"
+#include "views/RichTextField.h"
+#include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -29,12 +33,14 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -49,7 +55,7 @@ protected:
         auto icon = std::make_unique<CFakeTrayIcon>(m_log, true);
         m_icon = icon.get();
         m_tray = std::make_unique<CTrayWnd>(std::move(icon));
-        m_tray->SetClickInterval(5);
+        CTestAccess::SetClickInterval(*m_tray, 5);
         CHolidayList::Attach(m_tray->Data());
         m_windows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
         m_windows->SetChangeHandler([this] { m_tray->NotesChanged(); });
@@ -163,7 +169,7 @@ TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
 
     // While it rings, neither the editor nor the options open.
     EXPECT_EQ(m_commands->Router().EditNote(rent, nullptr, kStart, 0), QDialog::Rejected);
-    EXPECT_EQ(COptionSheet::Run(m_tray->Data()), QDialog::Rejected);
+    EXPECT_EQ(COptionSheet::Run(m_tray->Data()), COptionSheet::kCancelled);
 
     // "OK": the next month, and a history copy of this one.
     window->AcknowledgeAlarm();
@@ -216,21 +222,68 @@ TEST_F(EndToEndTest, OptionsBringTheDesktopNotesBackAfterReloading) {
     EXPECT_FALSE(g_bOptionsOpen);
 }
 
-TEST_F(EndToEndTest, NoteColoursFollowTheTexturesChosenInTheOptions) {
-    QImage red(8, 8, QImage::Format_RGB32);
-    red.fill(QColor(200, 0, 0));
-    const std::string file = m_home.File("red.png");
-    ASSERT_TRUE(red.save(QString::fromStdString(file)));
-    const COLORREF before = g_crNoteTitleDefault;
-    WhenShown<COptionSheet>([file](COptionSheet& sheet) {
-        sheet.Tabs()->setCurrentIndex(3);
-        CFileDialog::QueueAnswer(QString::fromStdString(file));
-        sheet.findChild<QPushButton*>("windowTexture")->click();
+TEST_F(EndToEndTest, OptionsThatCannotBeSavedWaitForTheNextSave) {
+    ASSERT_TRUE(m_tray->Save());
+    // A folder where the data file belongs: nothing can be saved for now.
+    std::filesystem::remove(m_home.File("Note.Dat"));
+    std::filesystem::create_directory(m_home.File("Note.Dat"));
+    WhenShown<COptionSheet>([](COptionSheet& sheet) {
+        sheet.Values().m_appearance.m_strToolbarTexture = "/t.bmp";
         sheet.accept();
     });
     m_tray->Options();
     ASSERT_TRUE(m_bDialogSeen);
-    EXPECT_EQ(m_tray->Data().m_strWindowTexture, file);
-    EXPECT_NE(g_crNoteTitleDefault, before);
+    TickAt(kStart + CUtility::OneMinute);
+    ASSERT_EQ(m_box.m_shown.size(), 1u) << "told once, not again by the next tick";
+    EXPECT_EQ(m_box.m_shown[0].text, "Fail to save data");
+
+    std::filesystem::remove(m_home.File("Note.Dat"));
+    EXPECT_TRUE(m_tray->FlushChanges());
+    CCalendarData reread;
+    ASSERT_TRUE(reread.Load());
+    EXPECT_EQ(reread.m_strToolbarTexture, "/t.bmp") << "the new settings were still to be saved";
+}
+
+TEST_F(EndToEndTest, DesktopNotesShowTheColoursOfTheTexturesChosenInTheOptions) {
+    const auto picture = [this](const char* name, const QColor& colour) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(colour);
+        const std::string file = m_home.File(name);
+        EXPECT_TRUE(image.save(QString::fromStdString(file)));
+        return QString::fromStdString(file);
+    };
+    const QString red = picture("red.png", QColor(200, 0, 0));
+    const QString blue = picture("blue.png", QColor(0, 0, 160));
+    CNote* note =
+        m_tray->Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Pinned", "", kStart, 0));
+    const WORD id = static_cast<WORD>(note->m_nID);
+    m_windows->ShowOnDesktop(*note);
+    WhenShown<COptionSheet>([&](COptionSheet& sheet) {
+        sheet.Tabs()->setCurrentIndex(3);
+        CTestAccess::QueueFileAnswer(red);
+        sheet.findChild<QPushButton*>("windowTexture")->click();
+        CTestAccess::QueueFileAnswer(blue);
+        sheet.findChild<QPushButton*>("toolbarTexture")->click();
+        sheet.accept();
+    });
+    m_tray->Options();
+    ASSERT_TRUE(m_bDialogSeen);
+    EXPECT_EQ(m_tray->Data().m_strWindowTexture, red.toStdString());
     EXPECT_EQ(g_crNoteTitleDefault, RGB(200, 0, 0));
+    EXPECT_EQ(g_crNoteBackDefault, ColorAdjustLuma(RGB(0, 0, 160), 400, 1));
+
+    // The window of the reloaded note, every part of it.
+    CNote* reloaded = m_tray->Data().LookupNote(id);
+    ASSERT_NE(reloaded, nullptr);
+    CNoteWnd* window = CNoteWindowManager::WindowOf(*reloaded);
+    ASSERT_NE(window, nullptr);
+    const QColor title = ToQColor(g_crNoteTitleDefault);
+    const QColor body = ToQColor(g_crNoteBackDefault);
+    EXPECT_EQ(window->palette().color(QPalette::Window), body);
+    EXPECT_EQ(window->TextField()->palette().color(QPalette::Base), body);
+    EXPECT_EQ(window->TitleField()->palette().color(QPalette::Base), title);
+    EXPECT_EQ(window->SnoozeRow().Ok()->BackgroundColor(), g_crNoteBackDefault);
+    const std::unique_ptr<QMenu> menu = window->CreateNoteMenu();
+    menu->adjustSize();
+    EXPECT_EQ(menu->grab().toImage().pixelColor(5, menu->height() / 2), body) << "the note menu";
 }

@@ -1,4 +1,4 @@
-#include "editing/EditorCommands.h"
+#include "shell/EditorCommands.h"
 
 #include "options/OptionSheet.h"
 #include "reminders/NoteWindowManager.h"
@@ -17,8 +17,16 @@ void CEditorCommands::NewNote() {
     m_router.NewNote();
 }
 
-void CEditorCommands::RunOptions() {
-    if (COptionSheet::Run(m_tray.Data()) != QDialog::Accepted) return;
-    m_tray.Saved();
-    m_tray.ShowDesktopNotes();
+bool CEditorCommands::RunOptions(QWidget* parent) {
+    switch (COptionSheet::Run(m_tray.Data(), parent)) {
+    case COptionSheet::kCancelled:
+        return false;
+    case COptionSheet::kSaved:
+        m_tray.Reloaded();
+        return true;
+    case COptionSheet::kNotSaved:
+        m_tray.SaveFailed();
+        return false;
+    }
+    return false;
 }

@@ -1,4 +1,4 @@
-#include "shell/FileDialog.h"
+#include "views/FileDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -6,6 +6,7 @@
 #include "editing/NoteEditRouter.h"
 
 class CNoteWindowManager;
+class QWidget;
 class CTrayWnd;
 
 class CEditorCommands {
@@ -19,9 +20,11 @@ public:
 
     // "New Note", the icon's double-click and Shift-click.
     void NewNote();
-    // "Options". After OK the data file has been written and read again: the
-    // notes that sit on the desktop come back as the new objects.
-    void RunOptions();
+    // "Options", over parent. After OK the data file has been written and
+    // read again: the notes that sit on the desktop come back as the new
+    // objects, and the result is true. When it could not be written, the new
+    // settings wait for the next save.
+    bool RunOptions(QWidget* parent = nullptr);
 
 private:
     CTrayWnd& m_tray;

@@ -1,7 +1,7 @@
 #pragma once
-// The file dialogs of the program, with a way for tests to answer the next
-// ones: a queued answer is taken instead of opening a dialog (an empty name
-// stands for Cancel).
+// The file dialogs of the program. Tests answer the next ones: a queued
+// answer is taken instead of opening a dialog (an empty name stands for
+// Cancel).
 
 #include <QString>
 
@@ -18,8 +18,10 @@ public:
     static QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
                                    const QString& filter, const QString& defaultSuffix);
 
-    // Tests: the next dialog answers with fileName, or with what answer
-    // returns when it is asked (it may act while the dialog would be open).
+private:
+    friend class CTestAccess;
+    // The next dialog answers with fileName, or with what answer returns
+    // when it is asked (it may act while the dialog would be open).
     static void QueueAnswer(const QString& fileName);
     static void QueueAnswer(std::function<QString()> answer);
     static int QueuedAnswers();
