@@ -1,6 +1,7 @@
 #pragma once
-// What a printed PDF file holds, read back with poppler's pdftotext and
-// pdftoppm (package poppler-utils): the first page's text and its picture.
+// What a printed PDF file holds, read back with poppler's pdfinfo, pdftotext
+// and pdftoppm (package poppler-utils): its facts, the first page's text and
+// its picture.
 
 #include <QImage>
 #include <QProcess>
@@ -11,8 +12,21 @@
 #include <string>
 
 inline bool PdfToolsPresent() {
-    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
-           !QStandardPaths::findExecutable("pdftoppm").isEmpty();
+    for (const char* tool : {"pdfinfo", "pdftotext", "pdftoppm"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) return false;
+    }
+    return true;
+}
+
+// One line of pdfinfo ("Title", "Pages"), without its name; empty when missing.
+inline std::string PdfInfo(const QString& pdf, const QString& field) {
+    QProcess tool;
+    tool.start("pdfinfo", {pdf});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0) return {};
+    for (const QString& line : QString::fromUtf8(tool.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(field + ':')) return line.mid(field.size() + 1).trimmed().toStdString();
+    }
+    return {};
 }
 
 // The text of the first page in reading order; empty when it cannot be read.
