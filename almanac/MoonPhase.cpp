@@ -16,6 +16,10 @@ constexpr double kLunationsPerDay = 0.033863867253640365;       // 1 / 29.530588
 constexpr int kLunationOfK0 = 953;
 // Enough lunations to pass any date's next new moon; the estimate is at most one short.
 constexpr int kMaxLunationSteps = 4;
+constexpr double kSecondsPerDay = 86400.0;
+constexpr double kJulianDayOfUnixEpoch = 2440587.5; // 1970-01-01 00:00 UT
+constexpr double kJulianDayOf2000 = 2451544.5;      // 2000-01-01 00:00
+constexpr double kDaysPerYear = 365.2425;
 
 // One periodic term: coefficient x E^ePower x sin(m M + mp M' + f F + o Omega).
 struct Term {
@@ -198,11 +202,33 @@ std::time_t CMoonPhase::PhaseCalendarTime(int lunation, int phase, std::tm& out)
     return InstantToCalendar(LunationPhase(lunation - kLunationOfK0, phase), out);
 }
 
-COleDateTime CMoonPhase::PhaseDate(int lunation, int phase) const {
+double CMoonPhase::DeltaTSeconds(double year) {
+    const double u = (year - 1820.0) / 100.0;
+    const double longTerm = -20.0 + 32.0 * u * u;
+    const double t = year - 2000.0;
+    if (year < 1986.0 || year >= 2150.0) return longTerm;
+    if (year < 2005.0)
+        return 63.86 + t * (0.3345 + t * (-0.060374 +
+                                          t * (0.0017275 + t * (0.000651814 + t * 0.00002373599))));
+    if (year < 2050.0) return 62.92 + t * (0.32217 + t * 0.005589);
+    return longTerm - 0.5628 * (2150.0 - year);
+}
+
+COleDateTime CMoonPhase::InstantToLocalTime(double jde) {
+    const double year = 2000.0 + (jde - kJulianDayOf2000) / kDaysPerYear;
+    const double universal = jde - DeltaTSeconds(year) / kSecondsPerDay;
+    const auto seconds =
+        static_cast<std::time_t>(std::floor((universal - kJulianDayOfUnixEpoch) * kSecondsPerDay));
     std::tm tm{};
-    PhaseCalendarTime(lunation, phase, tm);
-    return COleDateTime(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                        tm.tm_sec);
+    if (!localtime_r(&seconds, &tm)) return InvalidDate();
+    COleDateTime local;
+    local.SetDateTime(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
+                      tm.tm_sec);
+    return local;
+}
+
+COleDateTime CMoonPhase::PhaseDate(int lunation, int phase) const {
+    return InstantToLocalTime(LunationPhase(lunation - kLunationOfK0, phase));
 }
 
 int CMoonPhase::NextPhase(COleDateTime date, COleDateTime& nextPhaseDate, int& phaseIndex) const {

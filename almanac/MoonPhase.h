@@ -4,8 +4,11 @@
 // correction and the fourteen planetary arguments), and the search for the
 // next phase after a day that the calendar grid marks.
 //
-// The instants are dynamical time (Julian Ephemeris Days); the calendar
-// conversion shows them as they are, without a time-zone or Delta-T shift.
+// The instants are dynamical time (Julian Ephemeris Days). InstantToCalendar
+// shows them as they are; the search for the next phase first turns them into
+// universal time (Delta-T) and then into this machine's local time (the
+// process's time zone, as TZ says), so that a phase near midnight marks the
+// day a user of that zone sees it on.
 
 #include "zadad/OleDateTime.h"
 
@@ -33,8 +36,14 @@ public:
     std::time_t InstantToCalendar(double jde, std::tm& out) const;
     // The phase of lunation L counted from the new moon of 28 December 1922.
     std::time_t PhaseCalendarTime(int lunation, int phase, std::tm& out) const;
+    // Dynamical time less universal time, in seconds, for a decimal year:
+    // the Espenak-Meeus polynomials from 1986 to 2150, their long-term
+    // parabola outside.
+    static double DeltaTSeconds(double year);
+    // The instant jde on this machine's local wall clock, to the second.
+    static COleDateTime InstantToLocalTime(double jde);
 
-    // The first principal phase later than date: its day (00:00:00) in
+    // The first principal phase later than date (local time): its day (00:00:00) in
     // nextPhaseDate and its index in phaseIndex. Returns the position of date
     // between the previous and the next phase: 0 -> 50 from new moon to first
     // quarter, 50 -> 100 on to full moon, and again from full moon to new.

@@ -5,13 +5,22 @@
 // day cell, keeps the selected day and note, moves through months and
 // weeks, and tells the window which day is selected.
 
+#include "res/Resources.h"
+#include "views/CalendarGrid.h"
+#include "views/DayCell.h"
 #include "views/NoteCommands.h"
 #include "zadad/OleDateTime.h"
 
+#include <QCursor>
 #include <QWidget>
+
+#include <array>
+#include <string>
 
 class CCalendarActions;
 class CCalendarData;
+class CNote;
+class CTipWnd;
 class QPainter;
 
 class CalendarPane : public QWidget {
@@ -41,6 +50,10 @@ public:
     int ShownMonth() const;
     COleDateTime FirstShownDay() const;
     COleDateTime SelectedDate() const;
+    // Where the cell of a shown day lies in the pane, and where its item-th
+    // note was drawn; empty when not shown.
+    QRect DayCellRect(const COleDateTime& day);
+    QRect NoteItemRect(const COleDateTime& day, int item);
 
     // The note commands of the toolbar and of the cells' menu.
     void OnCommand(int command);
@@ -56,4 +69,69 @@ signals:
     // The pane moved to another period by itself (an edge click, a click
     // in week mode that changes the month): the title is to be redrawn.
     void PeriodChanged();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // What the mouse does at a point: scroll the cell under it, move the
+    // period at the pane's edges, or select; dragging a note out.
+    enum class Cursor { Arrow, ScrollUp, ScrollDown, Back, Forward, Drag };
+
+    void TakeSettings();
+    void FillCells(bool restoreSelected);
+    void FindSelectedItem();
+    CCellLook MakeLook(bool printing, int scale) const;
+    int WeekdayRowHeight(const QFont& font, const QPaintDevice* device, bool printing) const;
+    void DrawWeekdayRow(QPainter& painter, const QRect& row, const CCellLook& look,
+                        const QFont& font) const;
+    QRect GridArea(const QRect& rect) const;
+    void LayOutCells(const QRect& rect);
+    void EnsureLayout();
+
+    int HitTest(const QPoint& point);
+    void SelectAt(const QPoint& point);
+    void ScrollCell(int cell, int n);
+    Cursor CursorAt(const QPoint& point);
+    void SetCursorKind(Cursor kind);
+    void FollowSelectedMonth();
+    void ShowTipAt(const QPoint& point);
+    void EndDrag(const QPoint& globalPos);
+    void ShowContextMenu(const QPoint& point, const QPoint& globalPos);
+
+    CNote* SelectedNote() const;
+    void EditOrCreate(CNote* note, const COleDateTime& day);
+    void CloneSelected();
+    void DeleteSelected();
+
+    CCalendarData& m_data;
+    CCalendarActions& m_actions;
+    CCalendarGrid m_grid;
+    std::array<CDayCell, CCalendarGrid::kMaxCells> m_cells;
+    // The selected note by ID (notes are replaced when edited) and its item.
+    WORD m_wSelectedNote = 0;
+    int m_nSelectedItem = -1;
+    QRect m_rcLaidOut;
+
+    bool m_bPressed = false;
+    bool m_bDragging = false;
+    QPoint m_ptPress;
+    QPoint m_ptTipAnchor;
+    CTipWnd* m_pTip = nullptr;
+    Cursor m_cursor = Cursor::Arrow;
+    std::array<QCursor, 6> m_cursors;
+    std::array<QPixmap, resources::kNoteIconCount> m_icons;
+
+    bool m_bWeekStartsSunday = true;
+    std::string m_strTimeFormat;
 };

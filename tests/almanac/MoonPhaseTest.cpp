@@ -86,6 +86,17 @@ TEST(MoonPhase, CalendarConversionHandlesMonthsAndYears) {
     ExpectCalendar(tm, {2000, 2, 1, 18, 0, 0});
 }
 
+TEST(MoonPhase, DeltaTFollowsThePublishedValues) {
+    // Dynamical time ahead of universal time, in seconds, as tabulated by
+    // Espenak and Meeus: 63.8 in 2000, about 64.7 in 2005, 93 in 2050, 203 in 2100.
+    const struct {
+        double year, seconds;
+    } published[] = {{2000.0, 63.8},   {2004.999, 64.7}, {2005.0, 64.7},
+                     {2049.999, 93.0}, {2050.0, 93.0},   {2100.0, 202.9}};
+    for (const auto& p : published)
+        EXPECT_NEAR(CMoonPhase::DeltaTSeconds(p.year), p.seconds, 0.3) << p.year;
+}
+
 TEST(NextPhase, NewYear2000AwaitsTheNewMoonOfTheSixth) {
     const CMoonPhase moon;
     COleDateTime next;
