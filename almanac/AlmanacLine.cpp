@@ -1,5 +1,6 @@
 #include "almanac/AlmanacLine.h"
 
+#include "store/CalendarData.h"
 #include "zadad/Utility.h"
 
 #include <cmath>
@@ -17,6 +18,15 @@ std::string DayAndWeek(const COleDateTime& date) {
 }
 
 } // namespace
+
+AlmanacLocation AlmanacLocationOf(const CCalendarData& data) {
+    AlmanacLocation location;
+    location.latitude = {data.m_dLatDeg, data.m_dLatMin, data.m_dLatSec};
+    location.longitude = {data.m_dLongDeg, data.m_dLongMin, data.m_dLongSec};
+    location.zoneHours = data.m_dTimeZone;
+    location.daylight = data.m_bDaylightSaving;
+    return location;
+}
 
 AlmanacLine MakeAlmanacLine(const COleDateTime& date, const AlmanacLocation& location,
                             const std::string& timeFormat) {

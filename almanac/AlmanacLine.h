@@ -7,13 +7,19 @@
 
 #include <string>
 
+class CCalendarData;
+
 // The location settings the line needs, as the options record keeps them.
 struct AlmanacLocation {
-    CSunRiseSet::latlon latitude{40, 43, 0}; // north positive
-    CSunRiseSet::latlon longitude{74, 1, 0}; // west positive
-    double zoneHours = -5.0;                 // hours east of UTC
-    int daylight = 0;                        // daylight saving time in force
+    CSunRiseSet::latlon latitude;  // north positive
+    CSunRiseSet::latlon longitude; // west positive
+    double zoneHours = 0.0;        // hours east of UTC
+    int daylight = 0;              // daylight saving time in force
 };
+
+// The user's place and time zone from the settings. A coordinate's sign sits
+// on its degrees, the sign of a zero included (-0.0 is south or east).
+AlmanacLocation AlmanacLocationOf(const CCalendarData& data);
 
 struct AlmanacLine {
     std::string dayAndWeek; // "%d day / %d week"

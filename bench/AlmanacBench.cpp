@@ -38,7 +38,7 @@ void BM_MoonPhasesOfAMonthGrid(benchmark::State& state) {
 BENCHMARK(BM_MoonPhasesOfAMonthGrid);
 
 void BM_AlmanacLineOfOneDay(benchmark::State& state) {
-    const AlmanacLocation newYork;
+    const AlmanacLocation newYork{{40, 43, 0}, {74, 1, 0}, -5.0, 0};
     const COleDateTime day(2026, 6, 21, 0, 0, 0);
     for (auto _ : state)
         benchmark::DoNotOptimize(MakeAlmanacLine(day, newYork, "%#H:%M"));

@@ -4,6 +4,7 @@
 #include "reminders/NoteWindowManager.h"
 #include "reminders/QtAudioBackEnd.h"
 #include "res/Resources.h"
+#include "shell/CalendarRunner.h"
 #include "shell/SignalWatcher.h"
 #include "shell/SingleInstance.h"
 #include "shell/SleepWatcher.h"
@@ -22,6 +23,7 @@ CCalendarApp::CCalendarApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 CCalendarApp::~CCalendarApp() {
+    m_calendar.reset();
     m_editorCommands.reset();
     m_tray.reset();
     m_noteWindows.reset();
@@ -40,6 +42,8 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     m_noteWindows->SetChangeHandler([this] { m_tray->NotesChanged(); });
     m_tray->SetNoteWindows(m_noteWindows.get());
     m_editorCommands = std::make_unique<CEditorCommands>(*m_tray, m_noteWindows.get());
+    m_calendar =
+        std::make_unique<CCalendarRunner>(*m_tray, m_editorCommands->Router(), m_noteWindows.get());
     // exit, not quit: quit first asks every window to close, and a ringing
     // alarm window refuses until it is acknowledged, which would keep a
     // program that has already saved and removed its icon running unseen.

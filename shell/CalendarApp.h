@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class CCalendarRunner;
 class CCommandLine;
 class CEditorCommands;
 class CNoteWindowManager;
@@ -41,6 +42,8 @@ private:
     std::unique_ptr<CNoteWindowManager> m_noteWindows;
     // The note editor and the options sheet, for the tray and the note windows.
     std::unique_ptr<CEditorCommands> m_editorCommands;
+    // The calendar window, opened from the tray.
+    std::unique_ptr<CCalendarRunner> m_calendar;
     bool m_bStarted = false;
     bool m_bExitRequested = false;
 };

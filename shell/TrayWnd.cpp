@@ -155,6 +155,7 @@ bool CTrayWnd::Save() {
 
 void CTrayWnd::NotesChanged() {
     m_autoSave.Changed(COleDateTime::GetCurrentTime());
+    emit NotesEdited();
 }
 
 void CTrayWnd::Tick() {

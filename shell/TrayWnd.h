@@ -106,6 +106,8 @@ public slots:
 signals:
     // The icon is gone and the data saved: the program may end.
     void Ended();
+    // Notes changed (NotesChanged): whatever shows notes reads them again.
+    void NotesEdited();
 
 private:
     // CClickDispatcher::Target

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr double kDisabledOpacity = 0.4;
+
 // Coverage of the region as an image: 255 inside, 0 outside.
 QImage Coverage(const QRegion& region, QSize size) {
     QImage mask(size, QImage::Format_Grayscale8);
@@ -186,5 +188,7 @@ void CRegionButton::paintEvent(QPaintEvent* /*event*/) {
     const Face face = CurrentFace();
     if (m_faces[face].isNull() || m_faces[face].size() != size()) m_faces[face] = RenderFace(face);
     QPainter painter(this);
+    // A button that cannot be used now shows faded into what lies behind it.
+    if (!isEnabled()) painter.setOpacity(kDisabledOpacity);
     painter.drawPixmap(0, 0, m_faces[face]);
 }

@@ -1,7 +1,10 @@
 #include "almanac/AlmanacLine.h"
+#include "store/CalendarData.h"
 #include "zadad/Utility.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -82,6 +85,31 @@ TEST(AlmanacLine, LocaleFormatIsTheHoursAndMinutesOne) {
     const std::string format = CUtility::GetLocalTimeFormat(0);
     EXPECT_EQ(line.sunrise, MakeAlmanacLine(midsummer, NewYork(1), format).sunrise);
     EXPECT_EQ(line.sunrise.find("53"), std::string::npos); // no seconds
+}
+
+TEST(AlmanacLine, ThePlaceIsTheOneInTheSettings) {
+    CCalendarData data;
+    data.m_dLatDeg = 40, data.m_dLatMin = 43, data.m_dLatSec = 0;
+    data.m_dLongDeg = 74, data.m_dLongMin = 1, data.m_dLongSec = 0;
+    data.m_dTimeZone = -5, data.m_bDaylightSaving = 1;
+    const COleDateTime midsummer(2003, 6, 21, 0, 0, 0);
+    const AlmanacLine newYork = MakeAlmanacLine(midsummer, AlmanacLocationOf(data), "%#H:%M");
+    EXPECT_EQ(newYork.sunrise, MakeAlmanacLine(midsummer, NewYork(1), "%#H:%M").sunrise);
+
+    // Half a degree from the prime meridian, east of it: the sign of the zero counts.
+    data.m_dLatDeg = 51, data.m_dLatMin = 30;
+    data.m_dLongDeg = -0.0, data.m_dLongMin = 30;
+    data.m_dTimeZone = 0, data.m_bDaylightSaving = 0;
+    const AlmanacLocation east = AlmanacLocationOf(data);
+    EXPECT_TRUE(std::signbit(east.longitude.degrees));
+    EXPECT_EQ(east.zoneHours, 0.0);
+    EXPECT_EQ(east.daylight, 0);
+    data.m_dLongDeg = 0.0;
+    const AlmanacLocation west = AlmanacLocationOf(data);
+    const std::string eastRise = MakeAlmanacLine(midsummer, east, "%H:%M:%S").sunrise;
+    const std::string westRise = MakeAlmanacLine(midsummer, west, "%H:%M:%S").sunrise;
+    EXPECT_NE(eastRise, newYork.sunrise);
+    EXPECT_LT(eastRise, westRise) << "the sun rises earlier a degree further east";
 }
 
 } // namespace

@@ -1,0 +1,76 @@
+// Not a test: writes a data file to look at the calendar window with.
+//   orrindale_sample_calendar DIR
+// DIR/Note.Dat gets this month full of notes of every kind (memos, one-time
+// and recurring reminders, a history copy, a day with more notes than a
+// cell holds, long titles, categories), New York as the place with sunrise
+// and sunset shown, and the calendar in month view. Run the program with
+// ORRINDALE_HOME=DIR and click its icon.
+#include "store/CalendarData.h"
+#include "store/ProgramFlags.h"
+#include "store/RecurringNote.h"
+#include "zadad/Utility.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct CSample {
+    CCalendarData& data;
+    int year;
+    int month;
+
+    COleDateTime At(int day, int hour, int minute) const {
+        return COleDateTime(year, month, day, hour, minute, 0);
+    }
+    void Memo(const char* title, int day, WORD category = 0) const {
+        data.AddNote(std::make_unique<CNote>(kNoteMemo, title, "", At(day, 0, 0), category));
+    }
+    CNote* Once(const char* title, int day, int hour, int minute, WORD category = 0) const {
+        return data.AddNote(std::make_unique<COneTimeNote>(kNoteOneTime, title, "",
+                                                           At(day, hour, minute), 1, category, 1));
+    }
+    void Every(const char* title, int day, int hour, int unit, BOOL remind) const {
+        data.AddNote(std::make_unique<CRecurringNote>(title, "", At(day, hour, 0), 0, unit, 1, 0, 0,
+                                                      1, 1, 1, remind));
+    }
+};
+
+void Fill(const CSample& s) {
+    s.Memo("Groceries: milk, bread, eggs", 3);
+    s.Memo("Library books due", 10, 2);
+    s.Once("Dentist", 8, 14, 30, 2);
+    s.Once("Car service at the garage on Mill Road, bring the spare key", 15, 8, 0);
+    s.Once("Mum's birthday dinner", 21, 19, 30, 3);
+    s.Every("Choir practice", 2, 19, kRepeatWeek, 1);
+    s.Every("Water the plants", 5, 8, kRepeatWeek, 0);
+    s.Every("Pay the rent", 1, 9, kRepeatMonth, 1);
+    for (const auto& [title, hour] : {std::pair{"Team meeting", 9},
+                                      {"Lunch with Anna", 12},
+                                      {"Pick up the parcel", 15},
+                                      {"Call the plumber", 16},
+                                      {"Parents' evening at school", 18},
+                                      {"Book the trains", 20}})
+        s.Once(title, 1, hour, 0);
+    s.Memo("Send the cards", 1);
+    CNote* done = s.Once("Flu jab", 4, 10, 0);
+    s.data.Clone(*done, 1);
+    s.data.DeleteNote(static_cast<WORD>(done->m_nID));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+        return 2;
+    }
+    CCalendarData data;
+    const COleDateTime today = COleDateTime::GetCurrentTime();
+    Fill(CSample{data, today.GetYear(), today.GetMonth()});
+    data.m_dTimeZone = -5;
+    data.m_bDaylightSaving = 0;
+    data.m_bMonthView = 1;
+    g_bShowSunInfo = 1;
+    return data.Save(std::string(argv[1]) + "/Note.Dat") ? 0 : 1;
+}
