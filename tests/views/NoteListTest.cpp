@@ -7,7 +7,7 @@
 #include "store/CalendarData.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/TestClock.h"
-#include "views/CalendarActions.h"
+#include "tests/views/RecordingCalendarActions.h"
 #include "views/NoteCommands.h"
 #include "views/NoteListRows.h"
 #include "views/NoteListWnd.h"
@@ -25,33 +25,6 @@
 #include <memory>
 
 namespace {
-
-// What the list asked of the program.
-class CListActions : public CCalendarActions {
-public:
-    struct Edit {
-        CNote* note;
-        COleDateTime start;
-    };
-    bool EditNote(CNote* note, const COleDateTime& start, QWidget*) override {
-        m_edits.push_back({note, start});
-        return m_bEditSaves;
-    }
-    void ShowNotesAt(const std::vector<CNote*>& notes, const QPoint& at) override {
-        m_dropped = notes;
-        m_dropPoint = at;
-    }
-    void NotesChanged() override { ++m_nChanges; }
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
-
-    bool m_bEditSaves = false;
-    std::vector<Edit> m_edits;
-    std::vector<CNote*> m_dropped;
-    QPoint m_dropPoint;
-    int m_nChanges = 0;
-};
 
 const COleDateTime kNow(2026, 12, 8, 9, 30, 0);
 
@@ -140,7 +113,7 @@ protected:
     CTestClock m_clock{kNow};
     CFakeMessageBox m_box;
     CCalendarData m_data;
-    CListActions m_actions;
+    CRecordingCalendarActions m_actions{m_data};
     std::unique_ptr<CNoteListWnd> m_wnd;
 };
 
@@ -318,10 +291,12 @@ TEST_F(NoteListTest, FiveNotesDraggedOutGoToTheDesktopAtTheDropPoint) {
     const QPoint drop(screen.width() / 2, screen.height() - 20);
     Mouse(QEvent::MouseButtonRelease, List().viewport()->mapFromGlobal(drop), drop, Qt::LeftButton,
           {});
-    EXPECT_EQ(m_actions.m_dropped.size(), 5u);
+    ASSERT_EQ(m_actions.m_drops.size(), 1u);
+    const auto& dropped = m_actions.m_drops[0];
+    ASSERT_EQ(dropped.notes.size(), 5u);
     for (int row = 0; row < 5; ++row)
-        EXPECT_EQ(m_actions.m_dropped[static_cast<std::size_t>(row)], List().NoteAt(row));
-    EXPECT_EQ(m_actions.m_dropPoint, drop);
+        EXPECT_EQ(dropped.notes[static_cast<std::size_t>(row)], List().NoteAt(row));
+    EXPECT_EQ(dropped.at, drop);
     EXPECT_EQ(List().viewport()->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(List().SelectedRows().size(), 5u);
 }
