@@ -156,15 +156,16 @@ void CNoteList::OnCommand(int command) {
 void CNoteList::FillMenu(QMenu& menu) {
     const std::vector<int> rows = SelectedRows();
     const CNote* first = rows.empty() ? nullptr : NoteAt(rows.front());
-    for (const CListMenuEntry& entry : NoteListMenu(first)) {
+    for (const NoteMenuEntry& entry : NoteListMenu(first)) {
         const int command = entry.nCommand;
-        menu.addAction(entry.text, this, [this, command] { OnCommand(command); });
+        menu.addAction(QString::fromStdString(entry.strText), this,
+                       [this, command] { OnCommand(command); });
     }
 }
 
 // A new note starts an hour from now; "Update" without a selection is one too.
 void CNoteList::Edit(CNote* note) {
-    if (note && note->m_nType == kNoteHoliday) return;
+    if (note && !CanEditNote(*note)) return;
     const COleDateTime start = note ? note->m_dtStart : InAnHour();
     if (m_actions.EditNote(note, start, this)) emit RefillRequested();
 }
@@ -172,7 +173,7 @@ void CNoteList::Edit(CNote* note) {
 void CNoteList::CloneFirstSelected() {
     const std::vector<int> rows = SelectedRows();
     const CNote* note = rows.empty() ? nullptr : NoteAt(rows.front());
-    if (!note || note->m_bHistory) return;
+    if (!note || !CanCloneNote(*note)) return;
     if (m_data.Clone(*note, 0)) m_actions.NotesChanged();
     emit RefillRequested();
 }
@@ -190,7 +191,7 @@ void CNoteList::DeleteSelected() {
     for (int row : rows) {
         // Looked up again: a note may have begun to ring while the question was open.
         const CNote* note = NoteAt(row);
-        if (!note || !NoteListDeletes(*note)) continue;
+        if (!note || !CanDeleteNote(*note)) continue;
         m_data.DeleteNote(static_cast<WORD>(note->m_nID));
         deleted = true;
     }

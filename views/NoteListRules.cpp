@@ -13,22 +13,18 @@ bool IsHoliday(const CNote* note) {
 
 } // namespace
 
-std::vector<CListMenuEntry> NoteListMenu(const CNote* firstSelected) {
-    std::vector<CListMenuEntry> entries{{kNoteCmdNew, "New"}};
+std::vector<NoteMenuEntry> NoteListMenu(const CNote* firstSelected) {
+    std::vector<NoteMenuEntry> entries{{kNoteCmdNew, "New", true}};
     if (firstSelected && !IsHoliday(firstSelected)) {
-        entries.push_back({kNoteCmdEdit, "Update"});
-        entries.push_back({kNoteCmdClone, "Clone"});
-        entries.push_back({kNoteCmdDelete, "Delete"});
+        entries.push_back({kNoteCmdEdit, "Update", true});
+        entries.push_back({kNoteCmdClone, "Clone", true});
+        entries.push_back({kNoteCmdDelete, "Delete", true});
     }
     return entries;
 }
 
 std::string NoteListDeleteQuestion(int selectedRows) {
     return "Delete " + std::to_string(selectedRows) + " Note(s) ?";
-}
-
-bool NoteListDeletes(const CNote& note) {
-    return !IsHoliday(&note) && !note.m_bAlarmActive;
 }
 
 bool MoveNoteByDays(CNote& note, int days) {

@@ -1,25 +1,23 @@
 #pragma once
-// What the notes list's commands may do: its context menu, which notes a
-// delete removes, moving notes by a day, and the sort a header click asks for.
+// What the notes list's commands may do beyond what the calendar's may
+// (NoteCommandRules): its context menu, the question before a delete, moving
+// notes by a day, and the sort a header click asks for.
+
+#include "views/NoteCommandRules.h"
 
 #include <string>
 #include <vector>
 
 class CNote;
 
-struct CListMenuEntry {
-    int nCommand;
-    const char* text;
-};
 // "New"; with a first selected note that is no holiday also "Update",
-// "Clone" and "Delete".
-std::vector<CListMenuEntry> NoteListMenu(const CNote* firstSelected);
+// "Clone" and "Delete", whatever that note's state: each command then
+// decides what it can do with the selection.
+std::vector<NoteMenuEntry> NoteListMenu(const CNote* firstSelected);
 
 // "Delete 3 Note(s) ?"
 std::string NoteListDeleteQuestion(int selectedRows);
 inline constexpr const char* kNoteListDeleteCaption = "Warning !";
-// A delete passes over holidays and notes whose alarm rings now.
-bool NoteListDeletes(const CNote& note);
 
 // Moves the note by days (Ctrl+Alt+Up one later, Ctrl+Alt+Down one
 // earlier): a one-time note's occurrence and alarm follow its start, a

@@ -124,23 +124,21 @@ TEST(NoteListMenu, OffersTheNoteCommandsOnlyForANoteOfTheUsers) {
         const char* what;
         const CNote* note;
         std::vector<int> commands;
-        bool deletes;
     } const cases[] = {
-        {"nothing selected", nullptr, {kNoteCmdNew}, false},
-        {"memo", memo.get(), all, true},
-        {"ringing", ringing.get(), all, false},
-        {"history copy", history.get(), all, true},
-        {"holiday", holiday.get(), {kNoteCmdNew}, false},
+        {"nothing selected", nullptr, {kNoteCmdNew}},
+        {"memo", memo.get(), all},
+        {"ringing", ringing.get(), all},
+        {"history copy", history.get(), all},
+        {"holiday", holiday.get(), {kNoteCmdNew}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<int> commands;
-        for (const CListMenuEntry& entry : NoteListMenu(c.note))
+        for (const NoteMenuEntry& entry : NoteListMenu(c.note)) {
             commands.push_back(entry.nCommand);
-        EXPECT_EQ(commands, c.commands);
-        if (c.note) {
-            EXPECT_EQ(NoteListDeletes(*c.note), c.deletes);
+            EXPECT_TRUE(entry.bEnabled);
         }
+        EXPECT_EQ(commands, c.commands);
     }
     EXPECT_EQ(NoteListDeleteQuestion(3), "Delete 3 Note(s) ?");
 }
