@@ -15,17 +15,11 @@
 
 namespace {
 
-CCalendarData& LargeStore() {
-    static CCalendarData* data = [] {
-        auto* store = new CCalendarData;
-        FillLargeStore(*store);
-        return store;
-    }();
-    return *data;
-}
+// The store of 60,000 notes, made once before the benchmarks run.
+CCalendarData* s_pStore = nullptr;
 
 void BM_OpenToFirstPaint(benchmark::State& state) {
-    CCalendarData& data = LargeStore();
+    CCalendarData& data = *s_pStore;
     data.m_bMonthView = static_cast<BOOL>(state.range(0));
     CRecordingCalendarActions actions(data);
     for (auto _ : state) {
@@ -43,8 +37,8 @@ void BM_OpenToFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_OpenToFirstPaint)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_PaintFrame(benchmark::State& state) {
-    CRecordingCalendarActions actions(LargeStore());
-    const CMainWnd window(LargeStore(), actions);
+    CRecordingCalendarActions actions(*s_pStore);
+    const CMainWnd window(*s_pStore, actions);
     CFrameLook look;
     CPicture windowTexture, toolbarTexture;
     windowTexture.Load(153u);
@@ -65,6 +59,9 @@ int main(int argc, char** argv) {
     // The store is made at the benchmarks' fixed instant, and the window opens on that day.
     CBenchClock clock;
     CClock::Install(&clock);
+    CCalendarData store;
+    FillLargeStore(store);
+    s_pStore = &store;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

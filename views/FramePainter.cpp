@@ -133,15 +133,16 @@ void PaintPage(QPainter& p, const CFrameLayout& layout, const CFrameLook& look) 
     BevelInside(p, page, true);
 }
 
-// Dots to take hold of: a few rows on the caption, a corner of raised dots
-// where the window is resized.
-void PaintGrips(QPainter& p, const CFrameLayout& layout, QSize size) {
+// Dots to take hold of: a few rows on the caption, and a corner of raised
+// dots where the window is resized (not while it fills the screen).
+void PaintGrips(QPainter& p, const CFrameLayout& layout, QSize size, bool resizable) {
     const QRect& caption = layout.caption;
     const int gripTop = caption.center().y() - kDotStep;
     const int gripRight = std::min(layout.stripes.back()[0].x() - 2 * kDotStep, caption.right());
     for (int row = 0; row < kGripRows; ++row)
         for (int x = caption.left() + 2 * kDotStep; x < gripRight; x += kDotStep)
             CUtility::DrawInDot(&p, QPoint(x + (row % 2) * kDotStep / 2, gripTop + row * kDotStep));
+    if (!resizable) return;
     const QPoint corner(size.width() - CFrameLayout::kBorder - 4,
                         size.height() - CFrameLayout::kBorder - 4);
     for (int row = 0; row < 4; ++row)
@@ -178,7 +179,7 @@ QImage CFramePainter::PaintFrame(QSize size, const CFrameLayout& layout, const C
     PaintBand(p, layout, look, size);
     PaintStripes(p, layout, look, size);
     PaintPage(p, layout, look);
-    PaintGrips(p, layout, size);
+    PaintGrips(p, layout, size, look.resizable);
     // The window's own edge: raised, and a dark line against the desktop.
     CUtility::DrawLumaRect(&p, RECT{1, 1, size.width() - 1, size.height() - 1}, 1, 3, 128);
     p.setPen(QColor(40, 40, 50));

@@ -24,6 +24,7 @@ struct CFrameLook {
     COLORREF frameText = 0;
     QFont labelFont;
     int checkIndicatorWidth = 0; // the label of a check box starts after it
+    bool resizable = true;       // shows the corner grip
 };
 
 // The month title's text and drop-down mark for a title text.

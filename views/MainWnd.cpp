@@ -351,6 +351,9 @@ void CMainWnd::ToggleZoom() {
         setGeometry(screen->availableGeometry());
     }
     m_pButtons->SetZoomed(m_bZoomed);
+    m_look.resizable = !m_bZoomed;
+    m_frame = QImage();
+    update();
 }
 
 CMonthListPopup* CMainWnd::MonthList() const {

@@ -40,6 +40,8 @@ CMainWndButtons::CMainWndButtons(QWidget* parent, const CPicture* windowTexture,
     const QSize frameSize(CFrameLayout::kFrameButtonSize, CFrameLayout::kFrameButtonSize);
     Add(kMainClose, Close(), toolbarTexture, frameSize);
     Add(kMainMaximize, Maximize(false), toolbarTexture, frameSize);
+    ClickableWhole(kMainClose);
+    ClickableWhole(kMainMaximize);
     Add(kMainBack, Arrow(false), windowTexture, QSize(16, 30));
     Add(kMainForward, Arrow(true), windowTexture, QSize(16, 30));
     Add(kMainBackYear, DoubleArrow(false), windowTexture, QSize(23, 29));
@@ -99,6 +101,14 @@ void CMainWndButtons::SetMonthMode(bool month) {
 
 void CMainWndButtons::SetZoomed(bool zoomed) {
     Button(kMainMaximize)->SetRegion(buttonshapes::Maximize(zoomed));
+    ClickableWhole(kMainMaximize);
+}
+
+void CMainWndButtons::ClickableWhole(int id) {
+    // The cross and the window frames are thin: a click between their
+    // strokes, where one aims, still presses them. The glyph alone is drawn.
+    CRegionButton* button = Button(id);
+    button->setMask(QRegion(button->rect()));
 }
 
 void CMainWndButtons::SetTextures(const CPicture* windowTexture, const CPicture* toolbarTexture) {

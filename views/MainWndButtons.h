@@ -41,6 +41,7 @@ signals:
 private:
     CRegionButton* Add(int id, const QRegion& shape, const CPicture* texture, QSize size,
                        const QString& caption = QString());
+    void ClickableWhole(int id);
 
     std::map<int, CRegionButton*> m_buttons;
 };

@@ -165,6 +165,11 @@ TEST_F(MainWndTest, TheCaptionMovesTheWindowButNotWhileMaximized) {
 TEST_F(MainWndTest, MaximizeAndRestoreByButtonAndCaptionDoubleClick) {
     CMainWnd& window = Show();
     const QRect normal = window.geometry();
+    // The middle of the window-frame mark, between its strokes, presses it too.
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, window.Layout().maximize.center());
+    EXPECT_TRUE(window.IsZoomed());
+    window.Button(kMainMaximize)->click();
+    ASSERT_FALSE(window.IsZoomed());
     const QPoint caption = window.Layout().caption.center();
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, caption);
     EXPECT_TRUE(window.IsZoomed());
