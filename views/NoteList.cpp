@@ -6,6 +6,7 @@
 #include "views/CalendarActions.h"
 #include "views/NoteCommands.h"
 #include "views/NoteListDelegate.h"
+#include "views/NoteListModel.h"
 #include "views/NoteListRows.h"
 #include "views/NoteListRules.h"
 #include "views/SortHeaderCtrl.h"
@@ -31,9 +32,11 @@ COleDateTime InAnHour() {
 } // namespace
 
 CNoteList::CNoteList(CCalendarData& data, CCalendarActions& actions, QWidget* parent)
-    : QTableWidget(parent), m_data(data), m_actions(actions), m_pHeader(new CSortHeaderCtrl),
+    : QTableView(parent), m_data(data), m_actions(actions), m_pHeader(new CSortHeaderCtrl),
+      m_pModel(new CNoteListModel(data, this)),
       m_dragOne(resources::Cursor(resources::kCursorDragNote)),
       m_dragMany(resources::Cursor(resources::kCursorDragNotes)) {
+    setModel(m_pModel);
     setHorizontalHeader(m_pHeader);
     SetUpColumns();
     setItemDelegate(new CNoteListDelegate(data, this));
@@ -49,12 +52,6 @@ CNoteList::CNoteList(CCalendarData& data, CCalendarActions& actions, QWidget* pa
 }
 
 void CNoteList::SetUpColumns() {
-    setColumnCount(kNoteListColumns);
-    QStringList captions;
-    for (const char* caption : NoteListCaptions())
-        captions << caption;
-    setHorizontalHeaderLabels(captions);
-    m_pHeader->setModel(model());
     m_pHeader->SetBackground("", g_crNoteTitleDefault);
     m_pHeader->setSectionsMovable(false);
     m_pHeader->setStretchLastSection(false);
@@ -84,7 +81,7 @@ void CNoteList::LayOutColumns(bool start) {
 }
 
 void CNoteList::resizeEvent(QResizeEvent* event) {
-    QTableWidget::resizeEvent(event);
+    QTableView::resizeEvent(event);
     LayOutColumns(false);
     m_bLaidOut = true;
 }
@@ -94,35 +91,22 @@ void CNoteList::Fill(const std::vector<CNote*>& notes, int period) {
     // set stay while the period does.
     const bool newForm = NoteListPeriod(period) != m_nPeriod;
     m_nPeriod = NoteListPeriod(period);
-    clearContents();
-    setRowCount(static_cast<int>(notes.size()));
-    for (std::size_t i = 0; i < notes.size(); ++i)
-        SetRow(static_cast<int>(i), *notes[i]);
+    m_pModel->SetNotes(notes, m_nPeriod, COleDateTime::GetCurrentTime());
     setShowGrid(!notes.empty());
     m_pHeader->SetBackground("", g_crNoteTitleDefault);
     if (newForm || !m_bLaidOut) LayOutColumns(!m_bLaidOut);
 }
 
-void CNoteList::SetRow(int row, const CNote& note) {
-    const CNoteListRow texts = NoteListRow(note, m_nPeriod, COleDateTime::GetCurrentTime());
-    for (int column = 0; column < kNoteListColumns; ++column) {
-        QTableWidgetItem* cell = item(row, column);
-        if (!cell) {
-            cell = new QTableWidgetItem;
-            setItem(row, column, cell);
-        }
-        cell->setText(QString::fromStdString(texts.texts[static_cast<std::size_t>(column)]));
-    }
-    QTableWidgetItem* first = item(row, kColumnTime);
-    first->setData(kNoteIdRole, note.m_nID);
-    first->setData(kNoteIconRole, texts.nIcon);
-    first->setData(kReminderRole, texts.bReminderText);
+int CNoteList::RowCount() const {
+    return m_pModel->rowCount();
 }
 
 CNote* CNoteList::NoteAt(int row) const {
-    const QTableWidgetItem* first = item(row, kColumnTime);
-    if (!first) return nullptr;
-    return m_data.LookupNote(static_cast<WORD>(first->data(kNoteIdRole).toInt()));
+    return m_pModel->NoteAt(row);
+}
+
+QString CNoteList::Text(int row, int column) const {
+    return m_pModel->index(row, column).data().toString();
 }
 
 std::vector<int> CNoteList::SelectedRows() const {
@@ -180,7 +164,7 @@ void CNoteList::CloneFirstSelected() {
 
 void CNoteList::DeleteSelected() {
     const std::vector<int> rows = SelectedRows();
-    if (rowCount() == 0 || rows.empty()) return;
+    if (RowCount() == 0 || rows.empty()) return;
     const std::string question = NoteListDeleteQuestion(static_cast<int>(rows.size()));
     if (CMessageBox::Current().Show(question, kNoteListDeleteCaption, CMessageBox::kIconQuestion,
                                     CMessageBox::kButtonsYesNo) != CMessageBox::kAnswerYes)
@@ -198,7 +182,7 @@ void CNoteList::DeleteSelected() {
     if (deleted) m_actions.NotesChanged();
     emit RefillRequested();
     QApplication::restoreOverrideCursor();
-    if (rowCount() > 0) selectRow(std::min(keep, rowCount() - 1));
+    if (RowCount() > 0) selectRow(std::min(keep, RowCount() - 1));
 }
 
 // Rewrites the moved rows in place; the order stays until the next refill.
@@ -207,7 +191,7 @@ void CNoteList::MoveSelected(int days) {
     for (int row : SelectedRows()) {
         CNote* note = NoteAt(row);
         if (!note || !MoveNoteByDays(*note, days)) continue;
-        SetRow(row, *note);
+        m_pModel->RowChanged(row, COleDateTime::GetCurrentTime());
         moved = true;
     }
     if (!moved) return;

@@ -10,17 +10,18 @@
 
 #include <QCursor>
 #include <QPoint>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <vector>
 
 class CCalendarActions;
 class CCalendarData;
 class CNote;
+class CNoteListModel;
 class CSortHeaderCtrl;
 class QMenu;
 
-class CNoteList : public QTableWidget {
+class CNoteList : public QTableView {
     Q_OBJECT
 public:
     CNoteList(CCalendarData& data, CCalendarActions& actions, QWidget* parent = nullptr);
@@ -30,8 +31,10 @@ public:
     // The rows of the notes, in order, in the form of the period. Grid lines
     // show only while there are rows.
     void Fill(const std::vector<CNote*>& notes, int period);
+    int RowCount() const;
     // The rows hold note IDs: a note that has gone since is no longer found.
     CNote* NoteAt(int row) const;
+    QString Text(int row, int column) const;
     // The selected rows, top to bottom.
     std::vector<int> SelectedRows() const;
 
@@ -57,7 +60,6 @@ protected:
 private:
     void SetUpColumns();
     void LayOutColumns(bool start);
-    void SetRow(int row, const CNote& note);
 
     void Edit(CNote* note);
     void CloneFirstSelected();
@@ -71,6 +73,7 @@ private:
     CCalendarData& m_data;
     CCalendarActions& m_actions;
     CSortHeaderCtrl* m_pHeader;
+    CNoteListModel* m_pModel;
     int m_nPeriod = 3;
     bool m_bLaidOut = false;
 

@@ -2,7 +2,7 @@
 
 #include "res/Resources.h"
 #include "store/CalendarData.h"
-#include "views/NoteListRows.h"
+#include "views/NoteListModel.h"
 #include "views/ViewColors.h"
 #include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
@@ -26,15 +26,14 @@ CNoteListDelegate::CNoteListDelegate(const CCalendarData& data, QObject* parent)
 void CNoteListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
     const CViewColors colors = CurrentViewColors(m_data.m_crText);
-    const QModelIndex first = index.siblingAtColumn(kColumnTime);
     const bool selected = option.state & QStyle::State_Selected;
     COLORREF text = colors.text;
-    if (first.data(kReminderRole).toBool()) text = CUtility::AdjustColor(text, 0, 0, kReminderBlue);
+    if (index.data(kReminderRole).toBool()) text = CUtility::AdjustColor(text, 0, 0, kReminderBlue);
     painter->save();
     painter->fillRect(option.rect, ToQColor(selected ? colors.windowTexture : colors.page));
     QRect area = option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0);
     if (index.column() == kColumnTime) {
-        const QPixmap icon = resources::NoteIcon(first.data(kNoteIconRole).toInt());
+        const QPixmap icon = resources::NoteIcon(index.data(kNoteIconRole).toInt());
         if (!icon.isNull()) {
             const int top = area.top() + (area.height() - icon.height()) / 2;
             painter->drawPixmap(area.left(), top, icon);

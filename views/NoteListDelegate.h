@@ -8,13 +8,6 @@
 
 class CCalendarData;
 
-// What each row keeps beside its texts.
-enum NoteListRole : int {
-    kNoteIdRole = Qt::UserRole,       // the note's ID (column 0)
-    kNoteIconRole = Qt::UserRole + 1, // its image, -1 for none (column 0)
-    kReminderRole = Qt::UserRole + 2, // drawn in the reminders' colour (column 0)
-};
-
 class CNoteListDelegate : public QStyledItemDelegate {
 public:
     CNoteListDelegate(const CCalendarData& data, QObject* parent);

@@ -28,7 +28,7 @@ void CNoteList::keyPressEvent(QKeyEvent* event) {
         MoveSelected(up ? 1 : -1);
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void CNoteList::contextMenuEvent(QContextMenuEvent* event) {
@@ -53,7 +53,7 @@ void CNoteList::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (event->button() != Qt::LeftButton) {
-        QTableWidget::mousePressEvent(event);
+        QTableView::mousePressEvent(event);
         return;
     }
     m_bLeftHeld = true;
@@ -68,12 +68,12 @@ void CNoteList::mousePressEvent(QMouseEvent* event) {
         return;
     }
     m_nPressedSelectedRow = -1;
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
 }
 
 void CNoteList::mouseMoveEvent(QMouseEvent* event) {
     if (!m_bLeftHeld) {
-        QTableWidget::mouseMoveEvent(event);
+        QTableView::mouseMoveEvent(event);
         return;
     }
     const int distance = (event->position().toPoint() - m_pressPos).manhattanLength();
@@ -83,7 +83,7 @@ void CNoteList::mouseMoveEvent(QMouseEvent* event) {
 
 void CNoteList::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !m_bLeftHeld) {
-        QTableWidget::mouseReleaseEvent(event);
+        QTableView::mouseReleaseEvent(event);
         return;
     }
     m_bLeftHeld = false;
@@ -93,7 +93,7 @@ void CNoteList::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (m_nPressedSelectedRow >= 0) selectRow(m_nPressedSelectedRow);
     m_nPressedSelectedRow = -1;
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
 }
 
 void CNoteList::StartDrag() {

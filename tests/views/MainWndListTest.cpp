@@ -47,8 +47,8 @@ protected:
     std::vector<std::string> Titles() {
         std::vector<std::string> titles;
         const CNoteList& list = List().List();
-        for (int row = 0; row < list.rowCount(); ++row)
-            titles.push_back(list.item(row, kColumnNote)->text().toStdString());
+        for (int row = 0; row < list.RowCount(); ++row)
+            titles.push_back(list.Text(row, kColumnNote).toStdString());
         return titles;
     }
     // The list is shown with its filter's button pressed, or the calendar with its arrows.

@@ -61,14 +61,14 @@ protected:
 
     std::vector<std::string> Titles() {
         std::vector<std::string> titles;
-        for (int row = 0; row < List().rowCount(); ++row)
-            titles.push_back(List().item(row, kColumnNote)->text().toStdString());
+        for (int row = 0; row < List().RowCount(); ++row)
+            titles.push_back(List().Text(row, kColumnNote).toStdString());
         return titles;
     }
     std::vector<std::string> SelectedTitles() {
         std::vector<std::string> titles;
         for (int row : List().SelectedRows())
-            titles.push_back(List().item(row, kColumnNote)->text().toStdString());
+            titles.push_back(List().Text(row, kColumnNote).toStdString());
         return titles;
     }
     void Select(std::initializer_list<int> rows) {
@@ -226,7 +226,7 @@ TEST_F(NoteListTest, NoteCommandsOpenTheEditorAndClone) {
             EXPECT_EQ(m_actions.m_edits[0].start, c.start);
         }
         EXPECT_EQ(m_data.m_noteManager.GetCount(), c.notesAfter);
-        EXPECT_EQ(static_cast<std::size_t>(List().rowCount()), c.notesAfter);
+        EXPECT_EQ(static_cast<std::size_t>(List().RowCount()), c.notesAfter);
     }
     // A double click on a row edits it.
     m_actions.m_edits.clear();
@@ -242,18 +242,18 @@ TEST_F(NoteListTest, CtrlAltUpAndDownMoveTheSelectedNotesByADay) {
     CNote* call = Add("Call", At(8, 18));
     Wnd().SetPeriod(kRangeAll);
     Select({0});
-    const std::string before = List().item(0, kColumnTime)->text().toStdString();
+    const std::string before = List().Text(0, kColumnTime).toStdString();
     QTest::keyClick(&List(), Qt::Key_Up, Qt::ControlModifier | Qt::AltModifier);
     const auto* timed = dynamic_cast<const COneTimeNote*>(call);
     EXPECT_EQ(call->m_dtStart, At(9, 18));
     EXPECT_EQ(timed->m_dtAlarm, At(9, 18));
     EXPECT_EQ(m_data.GetNextAlarmTime(), At(9, 18));
-    EXPECT_EQ(List().item(0, kColumnTime)->text().toStdString(), "12/09/26, 6:00 PM");
-    EXPECT_EQ(List().item(0, kColumnTimeLeft)->text().toStdString(), "1 day");
+    EXPECT_EQ(List().Text(0, kColumnTime).toStdString(), "12/09/26, 6:00 PM");
+    EXPECT_EQ(List().Text(0, kColumnTimeLeft).toStdString(), "1 day");
     EXPECT_EQ(m_actions.m_nChanges, 1);
     QTest::keyClick(&List(), Qt::Key_Down, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(call->m_dtStart, At(8, 18));
-    EXPECT_EQ(List().item(0, kColumnTime)->text().toStdString(), before);
+    EXPECT_EQ(List().Text(0, kColumnTime).toStdString(), before);
 }
 
 TEST_F(NoteListTest, FiveNotesSelectedByCtrlADraggedOutGoToTheDesktopAtTheDropPoint) {
@@ -288,11 +288,11 @@ TEST_F(NoteListTest, APeriodIsStoredAsTheFilterAndAnEmptyOneHasNoGridLines) {
     Add("Friday", At(11, 18));
     Wnd().SetPeriod(kRangeWeek);
     EXPECT_EQ(m_data.m_nListFilter, kRangeWeek);
-    EXPECT_EQ(List().rowCount(), 1);
+    EXPECT_EQ(List().RowCount(), 1);
     EXPECT_TRUE(List().showGrid());
     Wnd().SetPeriod(kRangeToday);
     EXPECT_EQ(m_data.m_nListFilter, kRangeToday);
-    EXPECT_EQ(List().rowCount(), 0);
+    EXPECT_EQ(List().RowCount(), 0);
     EXPECT_FALSE(List().showGrid());
 }
 

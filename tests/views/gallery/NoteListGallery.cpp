@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     wnd.ShowList();
     CNoteList& list = wnd.List();
     for (int row : {1, 2})
-        if (row < list.rowCount())
+        if (row < list.RowCount())
             list.selectionModel()->select(list.model()->index(row, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     if (save.isEmpty()) return app.exec();
