@@ -13,15 +13,28 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
-// The store of 60,000 notes, made once before the benchmarks run.
-CCalendarData* s_pStore = nullptr;
+// The clock stands at the benchmarks' fixed instant while they run, and the
+// store of 60,000 notes is made once, on first use.
+const CBenchClock s_clock;
+
+CCalendarData& Store() {
+    static const std::unique_ptr<CCalendarData> store = [] {
+        CClock::Install(&s_clock);
+        auto data = std::make_unique<CCalendarData>();
+        FillLargeStore(*data);
+        return data;
+    }();
+    return *store;
+}
 
 void BM_Refill(benchmark::State& state) {
-    CRecordingCalendarActions actions(*s_pStore);
-    s_pStore->m_nListFilter = static_cast<int>(state.range(0));
-    CNoteListWnd wnd(*s_pStore, actions);
+    CRecordingCalendarActions actions(Store());
+    Store().m_nListFilter = static_cast<int>(state.range(0));
+    CNoteListWnd wnd(Store(), actions);
     wnd.resize(800, 500);
     wnd.show();
     for (auto _ : state) {
@@ -38,9 +51,9 @@ BENCHMARK(BM_Refill)
     ->Unit(benchmark::kMillisecond);
 
 void BM_SortAllByTitle(benchmark::State& state) {
-    CRecordingCalendarActions actions(*s_pStore);
-    s_pStore->m_nListFilter = kRangeAll;
-    CNoteListWnd wnd(*s_pStore, actions);
+    CRecordingCalendarActions actions(Store());
+    Store().m_nListFilter = kRangeAll;
+    CNoteListWnd wnd(Store(), actions);
     wnd.resize(800, 500);
     wnd.show();
     for (auto _ : state) {
@@ -55,13 +68,8 @@ BENCHMARK(BM_SortAllByTitle)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    CBenchClock clock;
-    CClock::Install(&clock);
-    CCalendarData store;
-    FillLargeStore(store);
-    s_pStore = &store;
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();
-    CClock::Install(nullptr);
+    ::benchmark::Shutdown();
     return 0;
 }
