@@ -1,8 +1,8 @@
 #pragma once
 // The rows of the notes list: the IDs of the listed notes in order, their
 // texts made when a row is first shown (a list of all notes holds tens of
-// thousands) and kept until the notes are listed again. A note gone since
-// it was listed shows an empty row.
+// thousands) and kept until the notes are listed again. A note gone before
+// its row was first shown leaves the row empty.
 
 #include "views/NoteListRows.h"
 #include "zadad/WinTypes.h"

@@ -284,6 +284,26 @@ TEST_F(NoteListTest, FiveNotesSelectedByCtrlADraggedOutGoToTheDesktopAtTheDropPo
     EXPECT_EQ(List().SelectedRows().size(), 5u);
 }
 
+// A note can go while it is listed (its reminder acknowledged, deleted from
+// its own window): the list acts only on the notes still there.
+TEST_F(NoteListTest, ANoteGoneSinceItWasListedIsLeftOut) {
+    CNote* call = Add("Call", At(9, 10));
+    Add("Walk", At(10, 10));
+    QTest::keyClick(&List(), Qt::Key_A, Qt::ControlModifier);
+    m_data.DeleteNote(static_cast<WORD>(call->m_nID));
+    EXPECT_EQ(List().NoteAt(0), nullptr);
+    QTest::keyClick(&List(), Qt::Key_Up, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(List().NoteAt(1)->m_dtStart, At(11, 10));
+    const QPoint from = RowPoint(1);
+    const QPoint global = List().viewport()->mapToGlobal(from);
+    const QPoint step(0, 3 * QApplication::startDragDistance());
+    Mouse(QEvent::MouseButtonPress, from, global, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, from + step, global + step, Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, from + step, global + step, Qt::LeftButton, {});
+    ASSERT_EQ(m_actions.m_drops.size(), 1u);
+    EXPECT_EQ(m_actions.m_drops[0].notes, std::vector<CNote*>{List().NoteAt(1)});
+}
+
 TEST_F(NoteListTest, APeriodIsStoredAsTheFilterAndAnEmptyOneHasNoGridLines) {
     Add("Friday", At(11, 18));
     Wnd().SetPeriod(kRangeWeek);
