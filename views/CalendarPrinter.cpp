@@ -15,14 +15,15 @@
 
 namespace {
 
-// All pages (there is one), no page numbers, no selection, no printing to a
-// file; copies and collation are the printer driver's.
+// All pages (there is one), no page numbers, no selection; copies and
+// collation are the printer driver's. Printing to a PDF file stays on offer:
+// on a desktop without a printer it is how a calendar reaches paper.
 void OfferOnePage(QPrintDialog& dialog) {
     dialog.setMinMax(1, 1); // first: it offers a page range by itself
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
 }
