@@ -464,6 +464,7 @@ TEST_F(TrayDataTest, CalendarFilesGoOutAndComeInWhileTheTrayIsBusy) {
     EXPECT_TRUE(HasNote("Spring cleaning"));
     EXPECT_TRUE(HasNote("Welcome !")) << "an import adds notes, it replaces none";
     ASSERT_EQ(m_box.m_shown.size(), 1u) << "what came in is told";
+    EXPECT_EQ(m_box.m_shown[0].icon, CMessageBox::kIconInformation);
     EXPECT_EQ(m_tray->GetState(), kTrayIdle);
     clock.Advance(CUtility::OneSecond * CAutoSave::kQuietSeconds);
     m_tray->Tick();

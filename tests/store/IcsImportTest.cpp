@@ -173,18 +173,6 @@ TEST_F(IcsImportTest, TimesComeInAsTheLocalZonesTime) {
         << "the local zone's own times are not converted";
 }
 
-TEST_F(IcsImportTest, ADescriptionBecomesTheNoteText) {
-    const CIcsImportResult result =
-        CIcsImport::Import(m_data, Fixture("all-day.ics"),
-                           [](std::string_view text) { return "<" + std::string(text) + ">"; });
-    ASSERT_EQ(result.m_nAdded, 5);
-    Lines texts;
-    for (const auto& entry : m_data.m_noteManager.Notes())
-        if (!entry.second->m_strText.empty() && entry.second->m_strText != "<>")
-            texts.push_back(entry.second->m_strText);
-    EXPECT_EQ(texts, Lines{"<Call her, and send a card.\nShe likes tulips.>"});
-}
-
 TEST_F(IcsImportTest, AFileImportedTwiceAddsItsNotesOnce) {
     const std::string text = Fixture("all-day.ics");
     ASSERT_EQ(Import(text).m_nAdded, 5);
@@ -248,11 +236,6 @@ TEST(IcsImportReportTest, CountsEachKindOnItsOwnLine) {
     result.m_newCategories.clear();
     result.m_nAdded = 0;
     EXPECT_EQ(IcsImportReport(result, "empty.ics"), "There are no events in empty.ics.");
-    result.m_bRead = false;
-    result.m_strProblem = "it is cut short";
-    EXPECT_EQ(IcsImportReport(result, "x.ics"),
-              "Calendar Read Error!\n\nx.ics cannot be read as a calendar: it is cut short.\n\n"
-              "Your notes have not been changed.");
 }
 
 } // namespace
