@@ -33,7 +33,7 @@ class CCalendarWriter {
 public:
     CCalendarWriter(const CCalendarData& data, const CIcsExport::PlainText& plainText)
         : m_data(data), m_plainText(plainText), m_calendar(icalcomponent_new_vcalendar()),
-          m_dtNow(COleDateTime::GetCurrentTime()) {
+          m_stamp(icstime::Utc(COleDateTime::GetCurrentTime())) {
         icalcomponent_add_property(m_calendar.get(), icalproperty_new_version("2.0"));
         const std::string product = "-//Orrindale//Orrindale " + LoadString(IDS_VERSION) + "//EN";
         icalcomponent_add_property(m_calendar.get(), icalproperty_new_prodid(product.c_str()));
@@ -81,7 +81,7 @@ private:
                             const std::string& uid) {
         icalcomponent* event = icalcomponent_new_vevent();
         icalcomponent_add_property(event, icalproperty_new_uid(uid.c_str()));
-        icalcomponent_add_property(event, icalproperty_new_dtstamp(icstime::Utc(m_dtNow)));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(m_stamp));
         icalcomponent_add_property(
             event,
             icalproperty_new_dtstart(allDay ? icstime::Date(start) : icstime::Floating(start)));
@@ -123,7 +123,7 @@ private:
     const CCalendarData& m_data;
     const CIcsExport::PlainText& m_plainText;
     IcalComponentPtr m_calendar;
-    COleDateTime m_dtNow;
+    icaltimetype m_stamp; // when the file was written, for every event's DTSTAMP
 };
 
 } // namespace
