@@ -16,6 +16,7 @@ PACKAGES=(
   xvfb xauth ccache
   pulseaudio pulseaudio-utils
   poppler-utils
+  libical-dev python3-icalendar python3-dateutil
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
