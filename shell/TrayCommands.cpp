@@ -8,11 +8,10 @@
 #include "shell/TrayWnd.h"
 #include "store/MessageBox.h"
 #include "views/FileDialog.h"
+#include "zadad/Utility.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -101,13 +100,9 @@ void CTrayCommands::UpdateEnabled() {
 }
 
 QString CTrayCommands::ManualPath() {
-    // Installed under share/orrindale beside the bin directory; a copy right
-    // beside the program wins.
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString beside = dir + QLatin1Char('/') + QLatin1String(kManualName);
-    if (QFileInfo::exists(beside)) return beside;
-    return QDir::cleanPath(dir + QStringLiteral("/../share/orrindale/") +
-                           QLatin1String(kManualName));
+    // With the other documentation, under share/doc/orrindale.
+    return QString::fromStdString(
+        CUtility::GetDeliveredFile(std::string("doc/orrindale/") + kManualName));
 }
 
 void CTrayCommands::Contents() {

@@ -14,6 +14,8 @@ namespace programdirectory_detail {
 std::string ProgramDirectoryFor(const std::string& executableDir);
 // CProgramDirectory::AdoptEarlierFiles for an executable in executableDir.
 int AdoptEarlierFiles(const std::vector<std::string>& names, const std::string& executableDir);
+// CProgramDirectory::GetDeliveredFile for an executable in executableDir.
+std::string DeliveredFileFor(const std::string& executableDir, const std::string& relative);
 } // namespace programdirectory_detail
 
 class CProgramDirectory {
@@ -29,6 +31,13 @@ public:
     // The directory of the running executable without a trailing '/'; empty
     // when it cannot be told.
     static std::string GetExecutableDirectory();
+    // A file delivered with the program (the starting holiday list, the
+    // manual), named by its path under share/: "orrindale/Holiday.txt" is
+    // ../share/orrindale/Holiday.txt from the executable's directory. The
+    // build tree (build/bin beside build/share) and an installed copy
+    // (P/bin beside P/share) are laid out alike, so this one rule finds both.
+    // Empty when the executable's directory cannot be told.
+    static std::string GetDeliveredFile(const std::string& relative);
 
     // Earlier builds kept their files beside the executable. Each named file
     // found there is copied (never moved) into the user's data directory when

@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using programdirectory_detail::AdoptEarlierFiles;
+using programdirectory_detail::DeliveredFileFor;
 using programdirectory_detail::ProgramDirectoryFor;
 
 const std::vector<std::string> kDataFiles = {"Note.Dat", "Note.bak", "Holiday.txt"};
@@ -136,6 +137,21 @@ TEST_F(ProgramDirectoryTest, NothingIsCopiedWhereTheProgramDirectoryIsChosenOnPu
         EXPECT_FALSE(fs::exists(home + "/Note.Dat")) << c.name;
     }
     EXPECT_FALSE(fs::exists(UserData() + "Note.Dat"));
+}
+
+TEST_F(ProgramDirectoryTest, DeliveredFilesLieUnderShareBesideTheBinDirectory) {
+    const struct {
+        const char* executableDir;
+        const char* relative;
+        std::string expected;
+    } cases[] = {
+        {"/usr/bin", "orrindale/Holiday.txt", "/usr/share/orrindale/Holiday.txt"},
+        {"/work/build/bin/", "doc/orrindale/Orrindale.html",
+         "/work/build/share/doc/orrindale/Orrindale.html"},
+        {"", "orrindale/Holiday.txt", ""}, // the executable's directory is unknown
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DeliveredFileFor(c.executableDir, c.relative), c.expected) << c.executableDir;
 }
 
 } // namespace
