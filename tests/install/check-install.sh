@@ -124,7 +124,10 @@ check_library_users() {
     echo "#include <zadad/$(basename "$header")>"
   done > "$tmp/headers.cpp"
 
+  # A sanitized libzadad needs its users built with the same runtime.
+  local flags=${ZADAD_USER_FLAGS:-}
   if cmake -S "$here/consumer" -B "$tmp/with-cmake" -DCMAKE_PREFIX_PATH="$prefix" \
+       -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" \
        -DHEADERS="$tmp/headers.cpp" >"$tmp/cmake.log" 2>&1 &&
      cmake --build "$tmp/with-cmake" >>"$tmp/cmake.log" 2>&1; then
     check_consumer "find_package" "$tmp/with-cmake/consumer" "$libdir"
@@ -134,8 +137,8 @@ check_library_users() {
 
   export PKG_CONFIG_PATH=$prefix/$libdir/pkgconfig
   [ "$(pkg-config --modversion zadad)" = "$version" ] || fail "pkg-config gives another version"
-  # shellcheck disable=SC2046 # the flags are words of their own
-  if g++ -std=c++20 -o "$tmp/with-pkg-config" "$here/consumer/main.cpp" "$tmp/headers.cpp" \
+  # shellcheck disable=SC2046,SC2086 # the flags are words of their own
+  if g++ -std=c++20 $flags -o "$tmp/with-pkg-config" "$here/consumer/main.cpp" "$tmp/headers.cpp" \
        $(pkg-config --cflags --libs zadad) 2>"$tmp/g++.log"; then
     check_consumer "pkg-config" "$tmp/with-pkg-config" "$libdir"
   else
