@@ -1,5 +1,6 @@
 #include "options/OptionValues.h"
 
+#include "options/Autostart.h"
 #include "options/ProgramSettings.h"
 #include "store/CalendarData.h"
 #include "store/MessageBox.h"
@@ -20,6 +21,14 @@ void CommitNoteOptions(const CNoteOptions& note, CCalendarData& data) {
         Tell(CProgramSettings::SaveFailureText());
 }
 
+void CommitAutostart(bool on) {
+    if (on == CAutostart::IsOn()) return;
+    std::string message;
+    if (!(on ? CAutostart::TurnOn(CAutostart::ProgramPath(), message)
+             : CAutostart::TurnOff(message)))
+        Tell(message);
+}
+
 } // namespace
 
 void COptionValues::Fill(const CCalendarData& data) {
@@ -27,6 +36,7 @@ void COptionValues::Fill(const CCalendarData& data) {
     m_appearance = CAppearanceOptions::FromData(data);
     m_categories = CCategoryOptions::FromData(data);
     m_location = CLocationOptions::FromData(data);
+    m_location.m_bStartWithSession = CAutostart::IsOn();
 }
 
 bool COptionValues::Commit(CCalendarData& data) const {
@@ -34,7 +44,10 @@ bool COptionValues::Commit(CCalendarData& data) const {
     CommitNoteOptions(m_note, data);
     if (m_bHolidayOpened && !m_holidays.Rewrite()) Tell(m_holidays.FailureText());
     if (m_bCategoriesOpened) m_categories.ToData(data);
-    if (m_bLocationOpened) m_location.ToData(data);
+    if (m_bLocationOpened) {
+        m_location.ToData(data);
+        CommitAutostart(m_location.m_bStartWithSession);
+    }
     // Read back only what was written: a failed save must not bring the old
     // file's settings back over the ones just chosen.
     if (!data.Save()) return false;

@@ -3,6 +3,7 @@
 #include "almanac/HolidayList.h"
 #include "editing/NoteEditDlg.h"
 #include "editing/NumberField.h"
+#include "options/Autostart.h"
 #include "options/NewCategoryDlg.h"
 #include "options/ProgramSettings.h"
 #include "options/PropertyAppearance.h"
@@ -148,6 +149,21 @@ TEST_F(OptionSheetTest, DesktopNotificationUntickedIsKeptInTheSettingsFile) {
     EXPECT_FALSE(g_bDesktopNotification); // what the next start reads
     COptionSheet again(m_data);
     EXPECT_FALSE(Control<QCheckBox>(again, "desktopNotification")->isChecked());
+    EXPECT_TRUE(m_box.m_shown.empty());
+}
+
+TEST_F(OptionSheetTest, StartWithTheSessionShowsTheEntryAndOkWritesOrRemovesIt) {
+    for (const bool on : {false, true}) {
+        COptionSheet sheet(m_data);
+        Open(sheet, kOtherPage);
+        auto* box = Control<QCheckBox>(sheet, "startWithSession");
+        EXPECT_EQ(box->isChecked(), on);
+        EXPECT_TRUE(box->isEnabled()); // whatever the sunrise box says
+        box->click();
+        EXPECT_EQ(CAutostart::IsOn(), on); // only OK writes
+        Ok(sheet);
+        EXPECT_EQ(CAutostart::IsOn(), !on);
+    }
     EXPECT_TRUE(m_box.m_shown.empty());
 }
 
@@ -514,8 +530,8 @@ TEST_F(OptionSheetTest, TabWalksEachPageInReadingOrder) {
          "showSun",
          {"Show Sunrise/Sunset Information", "Latitude", "Latitude degrees", "Latitude minutes",
           "Latitude seconds", "Longitude", "Longitude degrees", "Longitude minutes",
-          "Longitude seconds", "TimeZone GMT", "Hour", "Minute", "Daylight Saving", "OK", "Cancel",
-          "Other"}},
+          "Longitude seconds", "TimeZone GMT", "Hour", "Minute", "Daylight Saving",
+          "Start with the desktop session", "OK", "Cancel", "Other"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);

@@ -2,6 +2,7 @@
 
 #include "almanac/HolidayList.h"
 #include "almanac/HolidayNote.h"
+#include "options/Autostart.h"
 #include "options/ProgramSettings.h"
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
@@ -128,4 +129,13 @@ TEST_F(OptionValuesTest, SettingsFileIsWrittenForAChangeAndAFailureIsTold) {
         }
         EXPECT_EQ(std::filesystem::exists(CProgramSettings::FilePath()), !c.blocked);
     }
+}
+
+TEST_F(OptionValuesTest, AutostartEntryThatCannotBeWrittenIsTold) {
+    Block("autostart");
+    m_values.m_bLocationOpened = true;
+    m_values.m_location.m_bStartWithSession = 1;
+    EXPECT_TRUE(m_values.Commit(m_data)); // the data file itself was written
+    EXPECT_FALSE(CAutostart::IsOn());
+    EXPECT_EQ(m_box.m_shown.size(), 1u);
 }
