@@ -19,6 +19,7 @@ PACKAGES=(
   poppler-utils
   libical-dev python3-icalendar python3-dateutil
   desktop-file-utils appstream groff-base man-db dpkg-dev binutils file
+  dbus
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
