@@ -450,4 +450,75 @@ TEST_F(CalendarDataTest, AddingPastTheLastIDTellsTheUser) {
     EXPECT_EQ(m_box.m_shown[0].icon, CMessageBox::kIconWarning);
 }
 
+TEST_F(CalendarDataTest, AReadOnlyLoadReadsAndPurgesAsLoadDoesButWritesNothing) {
+    // Two days old, so that Load would make a backup; the ended repeated
+    // note and the old history copy are purged by both.
+    FileNote kept;
+    kept.id = 600;
+    FileNote ended;
+    ended.kind = kNoteRecurring;
+    ended.id = 601;
+    ended.end = kNow - CUtility::OneDay;
+    FileNote old;
+    old.id = 602;
+    old.history = 1;
+    old.start = kNow - CUtility::OneDay * 31;
+    CDataFileWriter w;
+    w.Header(COleDateTime(2020, 1, 1, 0, 0, 0), kNow - CUtility::OneDay * 2)
+        .Settings({})
+        .NotesHeader(3, 603)
+        .Note(kept)
+        .Note(ended)
+        .Note(old);
+    enum Form { kWhole, kCut, kFolder, kNone };
+    using Result = CCalendarData::ReadOnlyLoad;
+    const struct {
+        const char* what;
+        Form form;
+        Result expected;
+        std::size_t notes; // the holiday included
+    } cases[] = {
+        {"a whole file", kWhole, Result::kLoaded, 2},
+        {"a file cut short: what was read stays", kCut, Result::kUnreadable, 2},
+        {"a folder in its place", kFolder, Result::kUnreadable, 1},
+        {"no file", kNone, Result::kMissing, 1},
+    };
+    for (const auto& c : cases) {
+        QDir(QString::fromStdString(m_home.Path())).removeRecursively();
+        QDir().mkpath(QString::fromStdString(m_home.Path()));
+        bool made = true;
+        if (c.form == kWhole) made = w.WriteTo(DataFile());
+        if (c.form == kCut) made = w.WriteTo(DataFile(), w.Size() - 10);
+        if (c.form == kFolder) made = QDir().mkpath(QString::fromStdString(DataFile()));
+        ASSERT_TRUE(made) << c.what;
+        const QStringList before = FilesIn(m_home.Path());
+        const auto bytes = c.form == kWhole || c.form == kCut ? FileBytes(DataFile())
+                                                              : std::vector<std::uint8_t>();
+        CCalendarData data;
+        data.SetHolidayLoader([](CNoteManager& manager) {
+            manager.Add(std::make_unique<CNote>(kNoteHoliday, "Harvest", "", kNow, 999));
+        });
+        std::string error;
+        EXPECT_EQ(data.LoadReadOnly(DataFile(), error), c.expected) << c.what;
+        EXPECT_EQ(error.empty(), c.expected != Result::kUnreadable) << c.what << ": " << error;
+        EXPECT_EQ(data.m_noteManager.GetCount(), c.notes) << c.what;
+        EXPECT_NE(data.LookupNote(1), nullptr) << c.what << ": the holidays come first";
+        EXPECT_EQ(FilesIn(m_home.Path()), before) << c.what << ": no backup, no copy";
+        if (!bytes.empty()) {
+            EXPECT_EQ(FileBytes(DataFile()), bytes) << c.what;
+        }
+        EXPECT_TRUE(m_box.m_shown.empty()) << c.what;
+    }
+
+    // What it keeps is what Load keeps.
+    ASSERT_TRUE(w.WriteTo(DataFile()));
+    CCalendarData readOnly;
+    std::string error;
+    ASSERT_EQ(readOnly.LoadReadOnly(DataFile(), error), CCalendarData::ReadOnlyLoad::kLoaded);
+    CCalendarData loaded;
+    ASSERT_TRUE(loaded.Load());
+    ExpectSameNotes(loaded.m_noteManager, readOnly.m_noteManager);
+    ExpectSameSettings(loaded, readOnly);
+}
+
 } // namespace
