@@ -91,6 +91,10 @@ std::string programdirectory_detail::ProgramDirectoryFor(const std::string& exec
     return Created(Choose(executableDir).dir);
 }
 
+std::string programdirectory_detail::ProgramDirectoryNamedFor(const std::string& executableDir) {
+    return WithOneTrailingSlash(Choose(executableDir).dir);
+}
+
 int programdirectory_detail::AdoptEarlierFiles(const std::vector<std::string>& names,
                                                const std::string& executableDir) {
     const Choice choice = Choose(executableDir);
@@ -116,6 +120,10 @@ std::string CProgramDirectory::GetExecutableDirectory() {
 
 std::string CProgramDirectory::GetAppPath() {
     return programdirectory_detail::ProgramDirectoryFor(GetExecutableDirectory());
+}
+
+std::string CProgramDirectory::LocateAppPath() {
+    return programdirectory_detail::ProgramDirectoryNamedFor(GetExecutableDirectory());
 }
 
 int CProgramDirectory::FindFile(std::string& name) {
