@@ -15,6 +15,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth ccache
   pulseaudio pulseaudio-utils
+  poppler-utils groff-base
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -1,0 +1,179 @@
+#include "agenda/AgendaOptions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+// Applies an option's value; an error for the user, or empty.
+using Apply = std::string (*)(CAgendaOptions&, const std::string&);
+
+struct OptionSpec {
+    const char* name;
+    const char* value; // what the value looks like; nullptr for a switch
+    bool listingOnly;  // meaningless for a PDF of the grid
+    Apply apply;
+};
+
+// Digits at every position of text from first to last, nothing else.
+bool Digits(const std::string& text, std::size_t first, std::size_t last, int& value) {
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    const auto result = std::from_chars(begin, end, value);
+    return result.ec == std::errc() && result.ptr == end && *begin != '-' && *begin != '+';
+}
+
+std::optional<COleDateTime> ValidDay(int year, int month, int day) {
+    const COleDateTime date(year, month, day, 0, 0, 0);
+    if (date.GetStatus() != COleDateTime::valid) return std::nullopt;
+    return date;
+}
+
+std::string DayInto(std::optional<COleDateTime>& target, const char* name,
+                    const std::string& value) {
+    target = ParseAgendaDay(value);
+    if (target) return {};
+    return std::string(name) + " takes a date written YYYY-MM-DD, not '" + value + "'";
+}
+
+std::string FormatInto(AgendaFormat& target, const std::string& value) {
+    static const struct {
+        const char* name;
+        AgendaFormat format;
+    } kFormats[] = {{"text", AgendaFormat::kText},
+                    {"tsv", AgendaFormat::kTsv},
+                    {"json", AgendaFormat::kJson},
+                    {"ics", AgendaFormat::kIcs}};
+    for (const auto& f : kFormats) {
+        if (value == f.name) {
+            target = f.format;
+            return {};
+        }
+    }
+    return "--format takes text, tsv, json or ics, not '" + value + "'";
+}
+
+std::string DaysInto(int& target, const std::string& value) {
+    int days = 0;
+    if (value.empty() || !Digits(value, 0, value.size() - 1, days) || days < 1)
+        return "--days takes a whole number of days, 1 or more, not '" + value + "'";
+    target = days;
+    return {};
+}
+
+const OptionSpec kOptions[] = {
+    {"--data", "FILE", false,
+     [](CAgendaOptions& o, const std::string& v) { return o.dataFile = v, std::string(); }},
+    {"--holidays-file", "FILE", false,
+     [](CAgendaOptions& o, const std::string& v) { return o.holidaysFile = v, std::string(); }},
+    {"--from", "YYYY-MM-DD", true,
+     [](CAgendaOptions& o, const std::string& v) { return DayInto(o.from, "--from", v); }},
+    {"--to", "YYYY-MM-DD", true,
+     [](CAgendaOptions& o, const std::string& v) { return DayInto(o.to, "--to", v); }},
+    {"--days", "N", true,
+     [](CAgendaOptions& o, const std::string& v) { return DaysInto(o.days, v); }},
+    {"--format", "text|tsv|json|ics", true,
+     [](CAgendaOptions& o, const std::string& v) { return FormatInto(o.format, v); }},
+    {"--category", "NAME", false,
+     [](CAgendaOptions& o, const std::string& v) { return o.category = v, std::string(); }},
+    {"--no-history", nullptr, false,
+     [](CAgendaOptions& o, const std::string&) { return o.noHistory = true, std::string(); }},
+    {"--holidays", nullptr, true,
+     [](CAgendaOptions& o, const std::string&) { return o.holidays = true, std::string(); }},
+    {"--moon", nullptr, true,
+     [](CAgendaOptions& o, const std::string&) { return o.moon = true, std::string(); }},
+    {"--sun", nullptr, true,
+     [](CAgendaOptions& o, const std::string&) { return o.sun = true, std::string(); }},
+    {"--pdf", "FILE", false,
+     [](CAgendaOptions& o, const std::string& v) { return o.pdfFile = v, std::string(); }},
+    {"--month", "YYYY-MM", false,
+     [](CAgendaOptions& o, const std::string& v) {
+         o.month = ParseAgendaMonth(v);
+         return o.month ? std::string() : "--month takes a month written YYYY-MM, not '" + v + "'";
+     }},
+    {"--week", "YYYY-MM-DD", false,
+     [](CAgendaOptions& o, const std::string& v) { return DayInto(o.week, "--week", v); }},
+    {"--help", nullptr, false,
+     [](CAgendaOptions& o, const std::string&) { return o.help = true, std::string(); }},
+    {"-h", nullptr, false,
+     [](CAgendaOptions& o, const std::string&) { return o.help = true, std::string(); }},
+    {"--version", nullptr, false,
+     [](CAgendaOptions& o, const std::string&) { return o.version = true, std::string(); }},
+};
+
+const OptionSpec* FindOption(const std::string& name) {
+    for (const OptionSpec& spec : kOptions)
+        if (name == spec.name) return &spec;
+    return nullptr;
+}
+
+// The options that exclude each other; empty when they all go together.
+std::string Conflicts(const CAgendaOptions& o) {
+    if (o.to && o.days) return "--to and --days cannot be used together";
+    if (o.month && o.week) return "--month and --week cannot be used together";
+    if ((o.month || o.week) && o.pdfFile.empty()) return "--month and --week go with --pdf FILE";
+    if (!o.pdfFile.empty() && !o.listingOption.empty())
+        return o.listingOption + " does not go with --pdf, which prints the calendar grid";
+    return {};
+}
+
+} // namespace
+
+bool AsksForPdf(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(), [](const std::string& arg) {
+        return arg == "--pdf" || arg.rfind("--pdf=", 0) == 0;
+    });
+}
+
+std::optional<COleDateTime> ParseAgendaDay(const std::string& text) {
+    int year = 0, month = 0, day = 0;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !Digits(text, 0, 3, year) ||
+        !Digits(text, 5, 6, month) || !Digits(text, 8, 9, day))
+        return std::nullopt;
+    return ValidDay(year, month, day);
+}
+
+std::optional<COleDateTime> ParseAgendaMonth(const std::string& text) {
+    int year = 0, month = 0;
+    if (text.size() != 7 || text[4] != '-' || !Digits(text, 0, 3, year) ||
+        !Digits(text, 5, 6, month))
+        return std::nullopt;
+    return ValidDay(year, month, 1);
+}
+
+bool ParseAgendaOptions(const std::vector<std::string>& args, CAgendaOptions& options,
+                        std::string& error) {
+    options = CAgendaOptions();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const std::size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+        const std::string name = arg.substr(0, equals);
+        const OptionSpec* spec = FindOption(name);
+        if (!spec) {
+            error = arg.rfind('-', 0) == 0 ? "unknown option '" + arg + "'"
+                                           : "unexpected argument '" + arg + "'";
+            return false;
+        }
+        std::string value;
+        if (!spec->value) {
+            if (equals != std::string::npos) {
+                error = name + " takes no value";
+                return false;
+            }
+        } else if (equals != std::string::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        }
+        if (spec->value && value.empty()) {
+            error = name + " needs a value: " + name + " " + spec->value;
+            return false;
+        }
+        error = spec->apply(options, value);
+        if (!error.empty()) return false;
+        if (spec->listingOnly && options.listingOption.empty()) options.listingOption = name;
+    }
+    error = Conflicts(options);
+    return error.empty();
+}
