@@ -15,6 +15,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth ccache
   pulseaudio pulseaudio-utils
+  libical-dev python3-icalendar python3-dateutil
   poppler-utils groff-base
 )
 
