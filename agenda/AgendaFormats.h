@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class CCalendarData;
+
 // Day by day under a heading, times in timeFormat (the program's 12- or
 // 24-hour clock); a sentence when there is nothing in the range.
 std::string FormatAgendaText(const std::vector<CAgendaLine>& lines, const AgendaRange& range,
@@ -20,3 +22,7 @@ std::string FormatAgendaTsv(const std::vector<CAgendaLine>& lines);
 // date and time as one ISO 8601 value, whether the line holds the whole
 // day, the category's name and ID and the note's text without formatting.
 std::string FormatAgendaJson(const std::vector<CAgendaLine>& lines);
+// An iCalendar file with one event for each line: an occurrence with the
+// alarm of its note, holidays and the Moon's phases as events of the whole
+// day, sunrise and sunset at their times.
+std::string FormatAgendaIcs(const CCalendarData& data, const std::vector<CAgendaLine>& lines);

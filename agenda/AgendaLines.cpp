@@ -62,7 +62,7 @@ void AddOccurrences(const CCalendarData& data, const AgendaSelection& selection,
     g_bShowHistory = showHistory;
     for (const auto& day : days) {
         for (const CNoteOccurrence& occurrence : day) {
-            const CNote& note = *occurrence.m_pNote;
+            CNote& note = *occurrence.m_pNote;
             if (!Wanted(note, selection)) continue;
             lines.push_back({occurrence.m_dtTime, KindOf(note), note.m_strTitle, note.m_nID,
                              CategoryName(data, note.m_wCategoryID), &note});

@@ -24,9 +24,9 @@ struct CAgendaLine {
     COleDateTime when; // the occurrence; a phase of the Moon at its day's 00:00
     AgendaKind kind = AgendaKind::kMemo;
     std::string title;
-    int id = 0;                  // the note's ID; 0 for the Moon and the Sun
-    std::string category;        // the note's category name, empty for none
-    const CNote* note = nullptr; // the note, for notes and holidays
+    int id = 0;            // the note's ID; 0 for the Moon and the Sun
+    std::string category;  // the note's category name, empty for none
+    CNote* note = nullptr; // the note, for notes and holidays
 };
 
 struct AgendaSelection {

@@ -183,7 +183,8 @@ private:
             m_out << FormatAgendaJson(lines);
             break;
         case AgendaFormat::kIcs:
-            return FileError("the iCalendar form is not available in this build");
+            m_out << FormatAgendaIcs(m_data, lines);
+            break;
         }
         m_out.flush();
         return m_out ? kAgendaOk : FileError("cannot write the agenda");

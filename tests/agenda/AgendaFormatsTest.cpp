@@ -2,12 +2,15 @@
 // and as JSON.
 #include "agenda/AgendaFormats.h"
 
+#include "store/CalendarData.h"
 #include "store/Note.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+
+#include <regex>
 
 namespace {
 
@@ -28,7 +31,7 @@ protected:
     }
 
     static CAgendaLine Line(const COleDateTime& when, AgendaKind kind, const char* title, int id,
-                            const CNote* note = nullptr, const char* category = "") {
+                            CNote* note = nullptr, const char* category = "") {
         CAgendaLine line;
         line.when = when;
         line.kind = kind;
@@ -39,7 +42,8 @@ protected:
         return line;
     }
 
-    CNote m_note{kNoteRecurring, "Pay", "", COleDateTime(2026, 12, 1, 14, 30, 0), 1};
+    CNote m_note{kNoteRecurring, "Pay\tthe \"rent\"\r\nnow", "",
+                 COleDateTime(2026, 12, 1, 14, 30, 0), 1};
     CNote m_holiday{kNoteHoliday, "Harvest", "", COleDateTime(2000, 12, 8, 0, 0, 0), 999};
     std::vector<CAgendaLine> m_lines;
     const AgendaRange m_range{COleDateTime(2026, 12, 8, 0, 0, 0), 3};
@@ -96,6 +100,33 @@ TEST_F(AgendaFormatsTest, TextDayByDayInTheProgramsClock) {
               "Thursday, December 10, 2026\n"
               "  9:00 AM  Dentist (history)\n");
     EXPECT_EQ(FormatAgendaText({}, m_range, "%#H:%M"), "Nothing from 2026-12-08 to 2026-12-10.\n");
+}
+
+// The events of an iCalendar text, each as "DTSTART SUMMARY", in order.
+std::vector<std::string> Events(const std::string& ics) {
+    std::vector<std::string> events;
+    const std::regex start("^DTSTART(;VALUE=DATE)?:([0-9T]+)\r?$");
+    const std::regex summary("^SUMMARY:(.*?)\r?$");
+    std::istringstream lines(ics);
+    std::smatch match;
+    for (std::string line; std::getline(lines, line);) {
+        if (std::regex_match(line, match, start)) events.push_back(match[2].str());
+        if (std::regex_match(line, match, summary)) events.back() += " " + match[1].str();
+    }
+    return events;
+}
+
+TEST_F(AgendaFormatsTest, ICalendarHasAnEventForEveryLine) {
+    const CCalendarData data;
+    const std::string ics = FormatAgendaIcs(data, m_lines);
+    EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR", 0), 0u);
+    // The Moon and the holiday take the whole day; every other line its time.
+    EXPECT_EQ(Events(ics), (std::vector<std::string>{"20261208 Full Moon", "20261208 Harvest",
+                                                     "20261208T070500 Sunrise",
+                                                     "20261208T143000 Pay\tthe \"rent\"\\nnow",
+                                                     "20261210T090000 Dentist"}));
+    EXPECT_NE(ics.find("DESCRIPTION:First line\\nSecond line"), std::string::npos);
+    EXPECT_EQ(Events(FormatAgendaIcs(data, {})), std::vector<std::string>{});
 }
 
 } // namespace

@@ -102,6 +102,12 @@ TEST_F(AgendaProcessTest, EachFormatFromTheExecutable) {
              ASSERT_EQ(array.size(), 3);
              EXPECT_EQ(array[2].toObject()["start"], "2026-12-22T11:00:00");
          }},
+        {"ics",
+         [](const QByteArray& out) {
+             EXPECT_TRUE(out.startsWith("BEGIN:VCALENDAR"));
+             EXPECT_EQ(out.count("BEGIN:VEVENT"), 3);
+             EXPECT_TRUE(out.contains("SUMMARY:Choir practice"));
+         }},
     };
     for (const auto& c : cases) {
         const Outcome outcome = Agenda(m_december + QStringList{"--format", c.format});
