@@ -101,25 +101,10 @@ void AddSunTimes(const CCalendarData& data, const AgendaRange& range,
 } // namespace
 
 const char* AgendaKindName(AgendaKind kind) {
-    switch (kind) {
-    case AgendaKind::kMemo:
-        return "memo";
-    case AgendaKind::kOnce:
-        return "once";
-    case AgendaKind::kRecurring:
-        return "recurring";
-    case AgendaKind::kHoliday:
-        return "holiday";
-    case AgendaKind::kHistory:
-        return "history";
-    case AgendaKind::kMoon:
-        return "moon";
-    case AgendaKind::kSunrise:
-        return "sunrise";
-    case AgendaKind::kSunset:
-        return "sunset";
-    }
-    return "";
+    static const char* const kNames[] = {"memo",    "once", "recurring", "holiday",
+                                         "history", "moon", "sunrise",   "sunset"};
+    const auto index = static_cast<std::size_t>(kind);
+    return index < std::size(kNames) ? kNames[index] : "";
 }
 
 bool IsAllDay(AgendaKind kind) {

@@ -9,11 +9,15 @@ namespace {
 // Applies an option's value; an error for the user, or empty.
 using Apply = std::string (*)(CAgendaOptions&, const std::string&);
 
+// One option: a switch sets its flag, a file or a name is kept as given,
+// anything else is read by apply.
 struct OptionSpec {
     const char* name;
     const char* value; // what the value looks like; nullptr for a switch
     bool listingOnly;  // meaningless for a PDF of the grid
-    Apply apply;
+    bool CAgendaOptions::*flag = nullptr;
+    std::string CAgendaOptions::*text = nullptr;
+    Apply apply = nullptr;
 };
 
 // Digits at every position of text from first to last, nothing else.
@@ -63,44 +67,45 @@ std::string DaysInto(int& target, const std::string& value) {
 }
 
 const OptionSpec kOptions[] = {
-    {"--data", "FILE", false,
-     [](CAgendaOptions& o, const std::string& v) { return o.dataFile = v, std::string(); }},
-    {"--holidays-file", "FILE", false,
-     [](CAgendaOptions& o, const std::string& v) { return o.holidaysFile = v, std::string(); }},
-    {"--from", "YYYY-MM-DD", true,
+    {"--data", "FILE", false, nullptr, &CAgendaOptions::dataFile},
+    {"--holidays-file", "FILE", false, nullptr, &CAgendaOptions::holidaysFile},
+    {"--from", "YYYY-MM-DD", true, nullptr, nullptr,
      [](CAgendaOptions& o, const std::string& v) { return DayInto(o.from, "--from", v); }},
-    {"--to", "YYYY-MM-DD", true,
+    {"--to", "YYYY-MM-DD", true, nullptr, nullptr,
      [](CAgendaOptions& o, const std::string& v) { return DayInto(o.to, "--to", v); }},
-    {"--days", "N", true,
+    {"--days", "N", true, nullptr, nullptr,
      [](CAgendaOptions& o, const std::string& v) { return DaysInto(o.days, v); }},
-    {"--format", "text|tsv|json|ics", true,
+    {"--format", "text|tsv|json|ics", true, nullptr, nullptr,
      [](CAgendaOptions& o, const std::string& v) { return FormatInto(o.format, v); }},
-    {"--category", "NAME", false,
-     [](CAgendaOptions& o, const std::string& v) { return o.category = v, std::string(); }},
-    {"--no-history", nullptr, false,
-     [](CAgendaOptions& o, const std::string&) { return o.noHistory = true, std::string(); }},
-    {"--holidays", nullptr, true,
-     [](CAgendaOptions& o, const std::string&) { return o.holidays = true, std::string(); }},
-    {"--moon", nullptr, true,
-     [](CAgendaOptions& o, const std::string&) { return o.moon = true, std::string(); }},
-    {"--sun", nullptr, true,
-     [](CAgendaOptions& o, const std::string&) { return o.sun = true, std::string(); }},
-    {"--pdf", "FILE", false,
-     [](CAgendaOptions& o, const std::string& v) { return o.pdfFile = v, std::string(); }},
-    {"--month", "YYYY-MM", false,
+    {"--category", "NAME", false, nullptr, &CAgendaOptions::category},
+    {"--no-history", nullptr, false, &CAgendaOptions::noHistory},
+    {"--holidays", nullptr, true, &CAgendaOptions::holidays},
+    {"--moon", nullptr, true, &CAgendaOptions::moon},
+    {"--sun", nullptr, true, &CAgendaOptions::sun},
+    {"--pdf", "FILE", false, nullptr, &CAgendaOptions::pdfFile},
+    {"--month", "YYYY-MM", false, nullptr, nullptr,
      [](CAgendaOptions& o, const std::string& v) {
          o.month = ParseAgendaMonth(v);
          return o.month ? std::string() : "--month takes a month written YYYY-MM, not '" + v + "'";
      }},
-    {"--week", "YYYY-MM-DD", false,
+    {"--week", "YYYY-MM-DD", false, nullptr, nullptr,
      [](CAgendaOptions& o, const std::string& v) { return DayInto(o.week, "--week", v); }},
-    {"--help", nullptr, false,
-     [](CAgendaOptions& o, const std::string&) { return o.help = true, std::string(); }},
-    {"-h", nullptr, false,
-     [](CAgendaOptions& o, const std::string&) { return o.help = true, std::string(); }},
-    {"--version", nullptr, false,
-     [](CAgendaOptions& o, const std::string&) { return o.version = true, std::string(); }},
+    {"--help", nullptr, false, &CAgendaOptions::help},
+    {"-h", nullptr, false, &CAgendaOptions::help},
+    {"--version", nullptr, false, &CAgendaOptions::version},
 };
+
+// Takes the option's value into options; an error for the user, or empty.
+std::string Take(const OptionSpec& spec, const std::string& value, CAgendaOptions& options) {
+    if (spec.flag) {
+        options.*spec.flag = true;
+    } else if (spec.text) {
+        options.*spec.text = value;
+    } else {
+        return spec.apply(options, value);
+    }
+    return {};
+}
 
 const OptionSpec* FindOption(const std::string& name) {
     for (const OptionSpec& spec : kOptions)
@@ -170,7 +175,7 @@ bool ParseAgendaOptions(const std::vector<std::string>& args, CAgendaOptions& op
             error = name + " needs a value: " + name + " " + spec->value;
             return false;
         }
-        error = spec->apply(options, value);
+        error = Take(*spec, value, options);
         if (!error.empty()) return false;
         if (spec->listingOnly && options.listingOption.empty()) options.listingOption = name;
     }
