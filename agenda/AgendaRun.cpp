@@ -44,8 +44,8 @@ Files:
   -h, --help            show this help
   --version             show the version
 
-Exit status: 0 done, 1 a file could not be read or the PDF not written,
-2 bad arguments.
+Exit status: 0 done, 1 a file could not be read or the agenda or the PDF
+not written, 2 bad arguments.
 )";
 
 // What the logic would show the user in a window goes to the error stream.
@@ -199,6 +199,7 @@ private:
             return BadArguments(error);
         if (!m_options.category.empty()) m_data.m_nCategoryFilter = categoryID;
         if (m_options.noHistory) g_bShowHistory = 0;
+        if (!printPdf) return FileError("this program cannot print a PDF");
         if (!printPdf(m_data, period, m_options.pdfFile, error)) return FileError(error);
         return kAgendaOk;
     }

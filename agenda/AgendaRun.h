@@ -15,13 +15,14 @@ class CCalendarData;
 
 // Exit statuses.
 inline constexpr int kAgendaOk = 0;
-inline constexpr int kAgendaFileError = 1; // a file could not be read, or the PDF written
+inline constexpr int kAgendaFileError = 1; // a file could not be read, or the output written
 inline constexpr int kAgendaBadArguments = 2;
 
 // Prints the period of data to a PDF file; false with a message in error.
 using AgendaPdfPrinter = std::function<bool(CCalendarData& data, const AgendaPeriod& period,
                                             const std::string& file, std::string& error)>;
 
-// args without the program's name. Returns the exit status.
+// args without the program's name; printPdf may be empty where no PDF can
+// be made. Returns the exit status.
 int RunAgenda(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const AgendaPdfPrinter& printPdf);
