@@ -1,14 +1,11 @@
-// orrindale-agenda as people and scripts run it: a process of its own, each
-// format from the executable, its exit statuses, the data file of a running
-// program read and left exactly as it was, and the grid as a PDF with no
-// display at all.
-#include "tests/agenda/DirectoryListing.h"
+// orrindale-agenda as people and scripts run it: each format from the
+// executable, the exit status of each failure, a running program's data file
+// read and left exactly as it was, and the grid as a PDF with no display.
 #include "tests/support/DataFileWriter.h"
 #include "tests/support/TempHome.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,11 +15,31 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int kWaitMs = 30000;
+
+// Everything below dir with each file's size and time of last change, to
+// tell that a run wrote, renamed or touched nothing.
+std::string DirectoryListing(const std::string& dir) {
+    if (!fs::exists(dir)) return "none";
+    std::ostringstream listing;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        listing << entry.path().string();
+        if (entry.is_regular_file())
+            listing << ' ' << entry.file_size() << ' '
+                    << entry.last_write_time().time_since_epoch().count();
+        listing << '\n';
+    }
+    return listing.str();
+}
 
 struct Outcome {
     int status = -1;
@@ -33,34 +50,34 @@ struct Outcome {
 class AgendaProcessTest : public ::testing::Test {
 protected:
     AgendaProcessTest() {
-        m_env.insert(QStringLiteral("ORRINDALE_HOME"), QString::fromStdString(m_home.Path()));
-        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-        m_env.insert(QStringLiteral("ORRINDALE_INSTANCE"),
-                     QStringLiteral("AgendaTest-%1").arg(QCoreApplication::applicationPid()));
-        m_env.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
-    }
-
-    // Three notes in December 2026 and a daily one, saved just now.
-    void WriteDataFile() const {
+        m_env.insert("ORRINDALE_HOME", QString::fromStdString(m_home.Path()));
+        m_env.insert("XDG_RUNTIME_DIR", m_runtime.path());
+        m_env.insert("ORRINDALE_INSTANCE", QString("AgendaTest-%1").arg(getpid()));
+        m_env.insert("TZ", "UTC");
+        // Saved just now: a running program makes no backup of its own.
         CDataFileWriter w;
         w.Header(COleDateTime(2020, 1, 1, 0, 0, 0), COleDateTime::GetCurrentTime())
             .Settings({})
-            .NotesHeader(3, 603);
-        const char* titles[] = {"Dentist appointment", "Pay the rent", "Choir practice"};
-        for (int i = 0; i < 3; ++i) {
-            FileNote note;
-            note.id = 600 + i;
-            note.title = titles[i];
-            note.start = COleDateTime(2026, 12, 8 + 7 * i, 9 + i, 0, 0);
-            w.Note(note);
-        }
-        ASSERT_TRUE(w.WriteTo(m_home.File("Note.Dat")));
+            .NotesHeader(2, 602);
+        FileNote carols;
+        carols.id = 600;
+        carols.title = "Carols\tat eight";
+        carols.category = 2;
+        carols.start = COleDateTime(2026, 12, 24, 20, 0, 0);
+        FileNote choir;
+        choir.id = 601;
+        choir.title = "Choir practice";
+        choir.start = COleDateTime(2026, 12, 17, 11, 0, 0);
+        w.Note(carols).Note(choir);
+        EXPECT_TRUE(w.WriteTo(m_home.File("Note.Dat")));
+        std::ofstream(m_home.File("Holiday.txt")) << "YEAR`12`24`Christmas Eve``1`0`1`1`1`1\r\n";
     }
 
-    Outcome Run(const QString& program, const QStringList& args,
-                const QProcessEnvironment& env) const {
+    static Outcome Run(const QString& program, const QStringList& args,
+                       const QProcessEnvironment& env, const QString& output = {}) {
         QProcess process;
         process.setProcessEnvironment(env);
+        if (!output.isEmpty()) process.setStandardOutputFile(output);
         process.start(program, args);
         Outcome outcome;
         if (!process.waitForFinished(kWaitMs)) return outcome;
@@ -69,142 +86,126 @@ protected:
         outcome.err = process.readAllStandardError();
         return outcome;
     }
-    Outcome Agenda(const QStringList& args) const {
-        return Run(QStringLiteral(AGENDA_BINARY), args, m_env);
+    Outcome Agenda(const QStringList& args, const QString& output = {}) const {
+        return Run(AGENDA_BINARY, args, m_env, output);
     }
 
     CTempHome m_home;
     QTemporaryDir m_runtime;
     QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
-    const QStringList m_december = {"--from", "2026-12-01", "--to", "2026-12-31"};
 };
 
-TEST_F(AgendaProcessTest, EachFormatFromTheExecutable) {
-    WriteDataFile();
-    const struct {
-        const char* format;
-        std::function<void(const QByteArray&)> check;
-    } cases[] = {
-        {"text",
-         [](const QByteArray& out) {
-             EXPECT_TRUE(out.startsWith("Tuesday, December 8, 2026\n   9:00 AM  Dentist"));
-         }},
-        {"tsv",
-         [](const QByteArray& out) {
-             EXPECT_EQ(out, "date\ttime\ttitle\tkind\tid\n"
-                            "2026-12-08\t09:00\tDentist appointment\tmemo\t600\n"
-                            "2026-12-15\t10:00\tPay the rent\tmemo\t601\n"
-                            "2026-12-22\t11:00\tChoir practice\tmemo\t602\n");
-         }},
-        {"json",
-         [](const QByteArray& out) {
-             const QJsonArray array = QJsonDocument::fromJson(out).array();
-             ASSERT_EQ(array.size(), 3);
-             EXPECT_EQ(array[2].toObject()["start"], "2026-12-22T11:00:00");
-         }},
-        {"ics",
-         [](const QByteArray& out) {
-             EXPECT_TRUE(out.startsWith("BEGIN:VCALENDAR"));
-             EXPECT_EQ(out.count("BEGIN:VEVENT"), 3);
-             EXPECT_TRUE(out.contains("SUMMARY:Choir practice"));
-         }},
-    };
-    for (const auto& c : cases) {
-        const Outcome outcome = Agenda(m_december + QStringList{"--format", c.format});
-        EXPECT_EQ(outcome.status, 0) << c.format << ": " << outcome.err.toStdString();
-        c.check(outcome.out);
-    }
+TEST_F(AgendaProcessTest, EachFormatOfADay) {
+    const QStringList day = {"--from",     "2026-12-24", "--days", "1",
+                             "--holidays", "--moon",     "--sun"};
+    const Outcome tsv = Agenda(day + QStringList{"--format", "tsv"});
+    EXPECT_EQ(tsv.out, "date\ttime\ttitle\tkind\tid\n"
+                       "2026-12-24\t\tFull Moon\tmoon\t\n"
+                       "2026-12-24\t00:00\tChristmas Eve\tholiday\t1\n"
+                       "2026-12-24\t12:18\tSunrise\tsunrise\t\n"
+                       "2026-12-24\t20:00\tCarols at eight\tmemo\t600\n"
+                       "2026-12-24\t21:33\tSunset\tsunset\t\n");
+    EXPECT_EQ(Agenda(day).out, "Thursday, December 24, 2026\n"
+                               "            Full Moon\n"
+                               "            Christmas Eve (holiday)\n"
+                               "  12:18 PM  Sunrise\n"
+                               "   8:00 PM  Carols at eight [Appointment]\n"
+                               "   9:33 PM  Sunset\n");
+    const QJsonArray json =
+        QJsonDocument::fromJson(Agenda(day + QStringList{"--format=json"}).out).array();
+    ASSERT_EQ(json.size(), 5);
+    EXPECT_TRUE(json[0].toObject()["time"].isNull());
+    EXPECT_EQ(json[1].toObject()["allDay"], true);
+    const QJsonObject carols = json[3].toObject();
+    EXPECT_EQ(carols["title"], "Carols\tat eight");
+    EXPECT_EQ(carols["start"], "2026-12-24T20:00:00");
+    EXPECT_EQ(carols["category"], "Appointment");
+    EXPECT_EQ(carols["categoryId"], 2);
+    const QByteArray ics = Agenda(day + QStringList{"--format", "ics"}).out;
+    EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR"));
+    EXPECT_EQ(ics.count("BEGIN:VEVENT"), 5);
+    EXPECT_EQ(ics.count("DTSTART;VALUE=DATE:20261224"), 2) << "the Moon and the holiday";
+    EXPECT_TRUE(ics.contains("DTSTART:20261224T200000\r\nSUMMARY:Carols\tat eight"));
 }
 
-TEST_F(AgendaProcessTest, BadArgumentsAndUnreadableFiles) {
+TEST_F(AgendaProcessTest, FailuresAndTheirExitStatus) {
     const QString folder = QString::fromStdString(m_home.File("folder"));
     QDir().mkpath(folder);
+    const QString missing = QString::fromStdString(m_home.File("missing"));
     const struct {
         QStringList args;
         int status;
-        const char* err;
+        QByteArray err;
+        QString output = {};
     } cases[] = {
-        {{"--days", "0"},
-         2,
-         "orrindale-agenda: --days takes a whole number of days, 1 or more, not '0'\n"
-         "Try 'orrindale-agenda --help'.\n"},
-        {{"--pdf", "x.pdf", "--from", "2026-12-01"},
-         2,
-         "orrindale-agenda: --from does not go with --pdf, which prints the calendar grid\n"
-         "Try 'orrindale-agenda --help'.\n"},
-        {{"--data", folder}, 1, "orrindale-agenda: cannot read the data file "},
+        {{"--days", "0"}, 2, "--days takes a whole number of days, 1 or more, not '0'\nTry"},
+        {{"--category", "Chores"}, 2, "no category is called 'Chores'; the categories are: Pay"},
+        {{"--data", folder}, 1, "cannot read the data file " + folder.toUtf8() + ": "},
+        {{"--data", missing}, 1, "no data file " + missing.toUtf8() + "\n"},
+        {{"--holidays", "--holidays-file", missing}, 1, "cannot read the holiday file"},
+        {{}, 1, "cannot write the agenda\n", "/dev/full"},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = Agenda(c.args);
-        EXPECT_EQ(outcome.status, c.status) << c.err;
-        EXPECT_TRUE(outcome.err.startsWith(c.err)) << outcome.err.toStdString();
-        EXPECT_TRUE(outcome.out.isEmpty()) << c.err;
+        const Outcome outcome = Agenda(c.args, c.output);
+        EXPECT_EQ(outcome.status, c.status) << c.err.toStdString();
+        EXPECT_TRUE(outcome.err.startsWith("orrindale-agenda: " + c.err))
+            << outcome.err.toStdString();
     }
+    // A program directory that is not there yet is an empty calendar, and stays away.
+    m_env.insert("ORRINDALE_HOME", missing);
+    const Outcome empty = Agenda({"--from", "2026-12-24"});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "Nothing from 2026-12-24 to 2026-12-30.\n");
+    EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
 TEST_F(AgendaProcessTest, ARunningProgramsDataFileIsReadAndLeftAsItWas) {
-    WriteDataFile();
     QProcess program;
     QProcessEnvironment env = m_env;
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("ORRINDALE_STARTUP_LOG"), QStringLiteral("1"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ORRINDALE_STARTUP_LOG", "1");
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::MergedChannels);
-    program.start(QStringLiteral(ORRINDALE_BINARY), {QStringLiteral("nologo")});
-    QElapsedTimer waited;
-    waited.start();
+    program.start(ORRINDALE_BINARY, {"nologo"});
     QByteArray log;
-    while (!log.contains(" ready ") && waited.elapsed() < kWaitMs &&
-           program.state() != QProcess::NotRunning) {
-        program.waitForReadyRead(100);
+    while (!log.contains(" ready ") && program.waitForReadyRead(kWaitMs))
         log += program.readAll();
-    }
     ASSERT_TRUE(log.contains(" ready ")) << log.toStdString();
 
-    const std::string home = m_home.Path();
-    const std::string homeBefore = DirectoryListing(home);
-    const std::string runtimeBefore = DirectoryListing(m_runtime.path().toStdString());
-    ASSERT_NE(runtimeBefore.find(".lock"), std::string::npos) << "the program holds its lock";
-    const Outcome outcome = Agenda(m_december + QStringList{"--format", "tsv", "--holidays"});
+    const std::string home = DirectoryListing(m_home.Path());
+    const std::string runtime = DirectoryListing(m_runtime.path().toStdString());
+    ASSERT_NE(runtime.find(".lock"), std::string::npos) << "the program holds its lock";
+    const Outcome outcome = Agenda({"--from", "2026-12-17", "--format", "tsv"});
     EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
-    EXPECT_NE(outcome.out.indexOf("Pay the rent\tmemo\t601"), -1);
-    EXPECT_EQ(DirectoryListing(home), homeBefore) << "no backup, no copy, the file untouched";
-    EXPECT_EQ(DirectoryListing(m_runtime.path().toStdString()), runtimeBefore)
-        << "no lock of its own";
+    EXPECT_TRUE(outcome.out.contains("Choir practice\tmemo\t601"));
+    EXPECT_EQ(DirectoryListing(m_home.Path()), home) << "no backup, no copy, the file untouched";
+    EXPECT_EQ(DirectoryListing(m_runtime.path().toStdString()), runtime) << "no lock of its own";
     EXPECT_EQ(program.state(), QProcess::Running);
-
     program.terminate();
     EXPECT_TRUE(program.waitForFinished(kWaitMs));
 }
 
 TEST_F(AgendaProcessTest, TheGridAsAPdfWithNoDisplay) {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (Debian's poppler-utils) reads the PDF";
-    WriteDataFile();
     QProcessEnvironment noDisplay = m_env;
-    noDisplay.remove(QStringLiteral("DISPLAY"));
-    noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    noDisplay.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    const QString pdf = m_runtime.filePath(QStringLiteral("calendar.pdf"));
+    noDisplay.remove("DISPLAY");
+    noDisplay.remove("WAYLAND_DISPLAY");
+    noDisplay.insert("QT_QPA_PLATFORM", "xcb");
+    const QString pdf = m_runtime.filePath("calendar.pdf");
     const struct {
         QStringList period;
-        QStringList shown;
-    } cases[] = {
-        {{"--month", "2026-12"},
-         {"December, 2026", "Dentist appointment", "Pay the rent", "Choir practice"}},
-        {{"--week", "2026-12-16"}, {"December, 2026", "Pay the rent"}},
-    };
+        bool carols;
+    } cases[] = {{{"--month", "2026-12"}, true}, {{"--week", "2026-12-16"}, false}};
     for (const auto& c : cases) {
-        QFile::remove(pdf);
-        const Outcome outcome =
-            Run(QStringLiteral(AGENDA_BINARY), QStringList{"--pdf", pdf} + c.period, noDisplay);
-        ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
-        EXPECT_TRUE(outcome.err.isEmpty()) << outcome.err.toStdString();
-        const Outcome text = Run(pdftotext, {pdf, QStringLiteral("-")}, m_env);
-        ASSERT_EQ(text.status, 0) << text.err.toStdString();
-        for (const QString& shown : c.shown)
-            EXPECT_TRUE(text.out.contains(shown.toUtf8())) << shown.toStdString();
-        EXPECT_EQ(text.out.contains("Choir practice"), c.shown.contains("Choir practice"));
+        const Outcome made = Run(AGENDA_BINARY, QStringList{"--pdf", pdf} + c.period, noDisplay);
+        ASSERT_EQ(made.status, 0) << made.err.toStdString();
+        EXPECT_EQ(made.err, "");
+        const QByteArray text = Run(pdftotext, {pdf, "-"}, m_env).out;
+        EXPECT_TRUE(text.contains("December, 2026")) << text.toStdString();
+        EXPECT_TRUE(text.contains("Choir practice")) << text.toStdString();
+        EXPECT_EQ(text.contains("Christmas Eve"), c.carols);
+        EXPECT_EQ(text.contains("Carols"), c.carols);
     }
 }
 
