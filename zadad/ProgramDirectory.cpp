@@ -91,6 +91,10 @@ std::string programdirectory_detail::ProgramDirectoryFor(const std::string& exec
     return Created(Choose(executableDir).dir);
 }
 
+std::string programdirectory_detail::ProgramDirectoryNamedFor(const std::string& executableDir) {
+    return WithOneTrailingSlash(Choose(executableDir).dir);
+}
+
 int programdirectory_detail::AdoptEarlierFiles(const std::vector<std::string>& names,
                                                const std::string& executableDir) {
     const Choice choice = Choose(executableDir);
@@ -126,6 +130,10 @@ std::string CProgramDirectory::GetAppPath() {
 
 std::string CProgramDirectory::GetDeliveredFile(const std::string& relative) {
     return programdirectory_detail::DeliveredFileFor(GetExecutableDirectory(), relative);
+}
+
+std::string CProgramDirectory::LocateAppPath() {
+    return programdirectory_detail::ProgramDirectoryNamedFor(GetExecutableDirectory());
 }
 
 int CProgramDirectory::FindFile(std::string& name) {

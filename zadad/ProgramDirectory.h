@@ -12,6 +12,8 @@ namespace programdirectory_detail {
 // The program directory for a program whose executable lies in executableDir,
 // created on demand, ending in exactly one '/'.
 std::string ProgramDirectoryFor(const std::string& executableDir);
+// The same directory named only: nothing is created.
+std::string ProgramDirectoryNamedFor(const std::string& executableDir);
 // CProgramDirectory::AdoptEarlierFiles for an executable in executableDir.
 int AdoptEarlierFiles(const std::vector<std::string>& names, const std::string& executableDir);
 // CProgramDirectory::GetDeliveredFile for an executable in executableDir.
@@ -25,6 +27,8 @@ public:
 
     // The program directory, always ending in exactly one '/'.
     static std::string GetAppPath();
+    // The same directory for those who only read: named, never created.
+    static std::string LocateAppPath();
     // Puts the program directory in front of name (in place) and returns
     // nonzero when a file of that full path exists. A full path stays as it is.
     static int FindFile(std::string& name);

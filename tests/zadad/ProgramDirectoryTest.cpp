@@ -20,6 +20,7 @@ namespace {
 using programdirectory_detail::AdoptEarlierFiles;
 using programdirectory_detail::DeliveredFileFor;
 using programdirectory_detail::ProgramDirectoryFor;
+using programdirectory_detail::ProgramDirectoryNamedFor;
 
 const std::vector<std::string> kDataFiles = {"Note.Dat", "Note.bak", "Holiday.txt"};
 
@@ -67,6 +68,9 @@ TEST_F(ProgramDirectoryTest, VariableFirstThenAPortableCopyThenTheUserDataDirect
     for (const auto& c : cases) {
         CScopedEnv variable("ORRINDALE_HOME", c.variable);
         SetPortable(c.portable);
+        const bool existed = fs::exists(c.expected);
+        EXPECT_EQ(ProgramDirectoryNamedFor(ExeDir()), c.expected) << c.name;
+        EXPECT_EQ(fs::exists(c.expected), existed) << c.name << ": naming creates nothing";
         EXPECT_EQ(ProgramDirectoryFor(ExeDir()), c.expected) << c.name;
         EXPECT_TRUE(fs::is_directory(c.expected)) << c.name; // created on demand
     }
