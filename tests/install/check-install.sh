@@ -174,6 +174,12 @@ check_installed_program() {
   timeout 60 tail --pid="$program_pid" -f /dev/null || fail "the installed program did not end"
   program_pid=
   [ -s "$data/Note.Dat" ] || fail "the installed program saved no Note.Dat in $data"
+  # The installed agenda reads those notes and finds its PDF printer.
+  "$prefix/bin/orrindale-agenda" --days 1 --format tsv >/dev/null ||
+    fail "the installed orrindale-agenda did not list the notes"
+  "$prefix/bin/orrindale-agenda" --pdf "$tmp/month.pdf" --month 2026-12 &&
+    [ "$(head -c 5 "$tmp/month.pdf")" = "%PDF-" ] ||
+    fail "the installed orrindale-agenda did not print a month to PDF"
 }
 
 libdir=$(dirname "$(grep -m1 '/libzadad.so$' "$list")")
