@@ -14,7 +14,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-qpa-plugins qt6-image-formats-plugins libqt6multimedia6 gstreamer1.0-plugins-base
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth ccache
+  xvfb xauth ccache trayer xdotool x11-utils
   pulseaudio pulseaudio-utils
   poppler-utils
   libical-dev python3-icalendar python3-dateutil

@@ -5,12 +5,15 @@
 // cell holds, long titles, categories), New York as the place with sunrise
 // and sunset shown, and the calendar in month view. Run the program with
 // ORRINDALE_HOME=DIR and click its icon.
+//   orrindale_sample_calendar --due-in SECONDS DIR
+// adds a reminder that rings SECONDS after the file is written.
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
 #include "zadad/Utility.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -61,16 +64,21 @@ void Fill(const CSample& s) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+    const bool due = argc == 4 && std::string(argv[1]) == "--due-in";
+    if (argc != 2 && !due) {
+        std::fprintf(stderr, "usage: %s [--due-in SECONDS] DIR\n", argv[0]);
         return 2;
     }
     CCalendarData data;
     const COleDateTime today = COleDateTime::GetCurrentTime();
     Fill(CSample{data, today.GetYear(), today.GetMonth()});
+    if (due) {
+        const COleDateTime at = today + CUtility::OneSecond * std::atoi(argv[2]);
+        data.AddNote(std::make_unique<COneTimeNote>(kNoteOneTime, "Due now", "", at, 0, 0, 1));
+    }
     data.m_dTimeZone = -5;
     data.m_bDaylightSaving = 0;
     data.m_bMonthView = 1;
     g_bShowSunInfo = 1;
-    return data.Save(std::string(argv[1]) + "/Note.Dat") ? 0 : 1;
+    return data.Save(std::string(argv[argc - 1]) + "/Note.Dat") ? 0 : 1;
 }
