@@ -60,15 +60,6 @@ Seconds ToSeconds(const COleDateTime& t) {
     return At(t.GetYear(), t.GetMonth(), t.GetDay(), t.GetHour(), t.GetMinute(), t.GetSecond());
 }
 
-COleDateTime ToOle(Seconds t) {
-    const auto day = DayOf(t);
-    const Seconds rest = t - StartOfDay(t);
-    return COleDateTime(
-        static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
-        static_cast<int>(static_cast<unsigned>(day.day())), static_cast<int>(rest / 3600),
-        static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60));
-}
-
 std::string Stamp(Seconds t) {
     return ToOle(t).Format("%Y-%m-%d %H:%M:%S");
 }

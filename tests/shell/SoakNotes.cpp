@@ -112,15 +112,6 @@ Rule WeekdayRule(std::mt19937_64& rng, Seconds now) {
     return rule;
 }
 
-COleDateTime ToOle(Seconds t) {
-    const auto day = DayOf(t);
-    const Seconds rest = t - StartOfDay(t);
-    return COleDateTime(
-        static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
-        static_cast<int>(static_cast<unsigned>(day.day())), static_cast<int>(rest / 3600),
-        static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60));
-}
-
 int UnitOf(Unit unit) {
     switch (unit) {
     case Unit::kMinute:
@@ -139,6 +130,15 @@ int UnitOf(Unit unit) {
 }
 
 } // namespace
+
+COleDateTime ToOle(Seconds t) {
+    const auto day = DayOf(t);
+    const Seconds rest = t - StartOfDay(t);
+    return COleDateTime(
+        static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
+        static_cast<int>(static_cast<unsigned>(day.day())), static_cast<int>(rest / 3600),
+        static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60));
+}
 
 Rule RandomRule(std::mt19937_64& rng, Seconds now) {
     const int kind = Pick(rng, 0, 99);

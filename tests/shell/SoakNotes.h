@@ -4,6 +4,8 @@
 
 #include "SoakReference.h"
 
+#include "zadad/OleDateTime.h"
+
 #include <memory>
 #include <random>
 
@@ -15,6 +17,8 @@ namespace soak {
 // series every N minutes to years, weekday rules, some with an end date.
 // Every rule's first alarm lies after now.
 Rule RandomRule(std::mt19937_64& rng, Seconds now);
+// The program's time for a moment of the soak.
+COleDateTime ToOle(Seconds t);
 // The program's note for the rule, titled title.
 std::unique_ptr<CNote> MakeNote(const Rule& rule, const std::string& title);
 
