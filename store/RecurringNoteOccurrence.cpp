@@ -121,10 +121,13 @@ void CRecurringNote::AdvanceOccurrence(BOOL fromStart) {
         if (t <= m_dtLastOccurrence - lead) return;
         if (t <= m_dtLastOccurrence) t = m_dtLastOccurrence;
     }
-    // An occurrence whose alarm would already be due is passed over. One
-    // second past it is enough: a minute would make a series that repeats
+    // An occurrence whose alarm would already be due is passed over: the
+    // next one lies more than the lead beyond now. Counted from now, not from
+    // the occurrence just acknowledged, whose lead may still be running: a
+    // daily note with two days' warning must not lose the next two days.
+    // One second past is enough: a minute would make a series that repeats
     // every minute skip every other occurrence.
-    if (t - lead <= now) t = t + lead + CUtility::OneSecond;
+    if (t - lead <= now) t = now + lead + CUtility::OneSecond;
     m_dtOccurrence = GetNextOccurrence(t, fromStart);
     m_dtAlarm = m_dtOccurrence - lead;
 }

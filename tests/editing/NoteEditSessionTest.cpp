@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 const COleDateTime kNow(2026, 12, 8, 9, 40, 0);
@@ -167,6 +169,55 @@ TEST_F(NoteEditSessionTest, ReplacingTheNextAlarmFindsTheNextOneAgain) {
     ASSERT_EQ(session.Commit(f, kNow), CNoteEditSession::kDone);
     EXPECT_NE(m_data.GetNextAlarmID(), soonID);
     EXPECT_EQ(m_data.LookupNote(static_cast<WORD>(m_data.GetNextAlarmID()))->m_strTitle, "later");
+}
+
+// A reminder snoozed to 10:07:30 whose title is then changed: it still rings
+// at 10:07:30. A new time, though, is a new reminder.
+TEST_F(NoteEditSessionTest, NewTitleKeepsASnoozedReminderNewTimeDoesNot) {
+    const COleDateTime snoozed = kNow + COleDateTimeSpan(0, 0, 27, 30);
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<COneTimeNote>()> make;
+        bool moveTime;
+    };
+    const COleDateTime start(2026, 12, 8, 9, 0, 0);
+    const auto daily = [start] {
+        return std::make_unique<CRecurringNote>("daily", "", start, 0, kRepeatDay, 1, 0, 0, 1, 1, 1,
+                                                1);
+    };
+    const auto once = [start] {
+        return std::make_unique<COneTimeNote>(kNoteOneTime, "once", "", start, 0, 0, 1);
+    };
+    for (const Case& c : {Case{"daily", daily, false}, Case{"one-time", once, false},
+                          Case{"daily, new time", daily, true}}) {
+        SCOPED_TRACE(c.name);
+        m_data.RemoveAllNotes();
+        CNote* note = m_data.AddNote(c.make());
+        auto* timed = dynamic_cast<COneTimeNote*>(note);
+        ASSERT_NE(timed, nullptr);
+        // As the alarm window's snooze leaves it.
+        timed->m_dtAlarm = snoozed;
+        if (timed->m_nType == kNoteOneTime) timed->m_dtStart = snoozed;
+        const COleDateTime occurrence = timed->m_dtOccurrence;
+        const WORD id = static_cast<WORD>(note->m_nID);
+        {
+            CNoteEditSession session(&m_data, note);
+            CNoteEditFields f = session.InitialFields(kNow);
+            f.m_strTitle = "renamed";
+            if (c.moveTime) f.m_nTimeIndex += 4 * 3; // an hour later
+            ASSERT_EQ(session.Commit(f, kNow), CNoteEditSession::kDone);
+        }
+        const auto* edited = dynamic_cast<const COneTimeNote*>(m_data.LookupNote(id));
+        ASSERT_NE(edited, nullptr);
+        EXPECT_EQ(edited->m_strTitle, "renamed");
+        if (c.moveTime) {
+            EXPECT_EQ(edited->m_dtAlarm, COleDateTime(2026, 12, 8, 12, 0, 0));
+            continue;
+        }
+        EXPECT_EQ(edited->m_dtAlarm, snoozed);
+        EXPECT_EQ(edited->m_dtOccurrence, occurrence);
+        EXPECT_EQ(m_data.GetNextAlarmTime(), snoozed);
+    }
 }
 
 TEST_F(NoteEditSessionTest, EndDateOfTodayKeepsTheEditorOpen) {
