@@ -3,6 +3,7 @@
 #   ./dev.sh run        install what is needed, build, start the program
 #   ./dev.sh test       install what is needed, build, run every test
 #   ./dev.sh sanitize   build the tests with AddressSanitizer and UBSan and run them
+#   ./dev.sh crash [N]  kill saving processes N times (1000) and check the data file
 #   ./dev.sh package    build the Debian package orrindale_<version>_<arch>.deb here
 #   ./dev.sh install    only install the Debian packages
 #   ./dev.sh build      only build (into build/)
@@ -77,6 +78,13 @@ case "${1:-}" in
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DORRINDALE_SANITIZE=ON -DORRINDALE_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
     ;;
+  crash)
+    install_packages
+    configure build -DCMAKE_BUILD_TYPE=Release
+    cmake --build build -j"$(nproc)" --target test_crash_kill
+    ORRINDALE_CRASH_KILLS="${2:-1000}" ctest --test-dir build -C Crash -R '^kill_during_save$' \
+      --output-on-failure --verbose
+    ;;
   package)
     install_packages
     # Only what the package holds, for /usr, in a folder of its own.
@@ -90,7 +98,7 @@ case "${1:-}" in
     echo "Install it with: sudo apt-get install ./$deb"
     ;;
   *)
-    sed -n '2,8p' "$0"
+    sed -n '2,9p' "$0"
     exit 2
     ;;
 esac
