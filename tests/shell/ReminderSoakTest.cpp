@@ -481,6 +481,11 @@ void SoakRun::CheckNotes(const char* when) {
 
 void SoakRun::EndOfDay(Seconds now) {
     CheckNotes("at the end of a day");
+    // The fakes' own records (every icon change, every sound) grow with each
+    // ring: emptied first, so that the heap measured is the program's.
+    std::vector<std::string>().swap(m_log);
+    std::vector<std::string>().swap(m_audio.m_played);
+    std::vector<std::string>().swap(m_audio.m_checked);
     m_days.push_back(MeasureMemory());
     std::printf("[ soak     ] %s  notes %zu  rung %ld  heap %ld KB  resident %ld KB\n",
                 Stamp(now).c_str(), m_expected.size(), m_counts.rung, m_days.back().heapKb,
