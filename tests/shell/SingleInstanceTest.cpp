@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
 
@@ -132,6 +133,35 @@ TEST_F(SingleInstanceTest, ExitMakesTheFirstSaveAndEndAndWaitsUntilItHas) {
     EXPECT_TRUE(DataSaved()) << "saved before the waiting copy was let go";
     ASSERT_TRUE(first->Finish(5000));
     EXPECT_EQ(first->Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->Process().exitCode(), 0);
+}
+
+// Whatever another process of the user writes to the socket: bytes that are
+// no text, a line far too long, a connection that never ends its line or
+// closes at once. The copy ignores it and still obeys the next "exit".
+TEST_F(SingleInstanceTest, GarbageOnTheSocketIsIgnored) {
+    auto first = First();
+    const QString path = CSingleInstance(m_instance).SocketPath();
+    const std::vector<QByteArray> garbage = {QByteArray("\xff\xfe\x00\x01binary\x80\n", 12),
+                                             QByteArray(100000, 'x') + '\n', QByteArray(5000, 'y'),
+                                             QByteArray("quit\n"), QByteArray()};
+    std::vector<std::unique_ptr<QLocalSocket>> open;
+    for (const QByteArray& bytes : garbage) {
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->connectToServer(path);
+        ASSERT_TRUE(socket->waitForConnected(5000));
+        socket->write(bytes);
+        socket->waitForBytesWritten(5000);
+        open.push_back(std::move(socket));
+    }
+    open.back()->abort();
+    QThread::msleep(200);
+    EXPECT_TRUE(first->IsRunning());
+    auto stopper = Copy();
+    stopper->Start({QStringLiteral("exit")});
+    ASSERT_TRUE(stopper->Finish());
+    EXPECT_TRUE(DataSaved());
+    ASSERT_TRUE(first->Finish(5000)) << "the garbage kept the copy from ending";
     EXPECT_EQ(first->Process().exitCode(), 0);
 }
 
