@@ -10,6 +10,7 @@
 
 #include <QDialogButtonBox>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -35,6 +36,9 @@ COptionSheet::COptionSheet(CCalendarData& data, QWidget* parent) : QDialog(paren
             "Categories");
     AddPage(new CPropertyAppearance(m_values.m_appearance), "Appearance");
     AddPage(new CPropertyOther(m_values.m_location, m_values.m_bLocationOpened), "Other");
+    // Every caption stays whole in a large desktop font: the sheet widens
+    // instead of scrolling its tabs.
+    m_pTabs->tabBar()->setUsesScrollButtons(false);
     m_pages.front()->Enter();
     connect(m_pTabs, &QTabWidget::currentChanged, this, &COptionSheet::OnTabChanged);
 

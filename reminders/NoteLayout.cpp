@@ -65,7 +65,9 @@ CNoteLayout::Alarm CNoteLayout::LayOutAlarm(int width, int height, int caption, 
     layout.rcMinutesLabel =
         RectOfSize(layout.rcMinutes.right + kLabelGap, fieldTop, minutesLabelWidth, kFieldHeight);
     const int checkTop = std::min<int>(fieldTop, layout.rcOk.top) - kLabelGap - kCheckHeight;
-    layout.rcCheck = RectOfSize(left, checkTop, layout.rcOk.left - left, kCheckHeight);
+    // The check box stands above "OK": its caption may run the whole row, as
+    // a desktop with a larger font needs.
+    layout.rcCheck = RectOfSize(left, checkTop, layout.rcOk.right - left, kCheckHeight);
     layout.nSeparatorY = checkTop - b / 2 - 1;
     // The text ends a border above the snooze row.
     layout.rcText = RectOfSize(b, b + caption, width - 2 * b, checkTop - b - (b + caption));

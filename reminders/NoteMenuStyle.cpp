@@ -82,6 +82,7 @@ void CNoteMenuStyle::DrawItem(const QStyleOptionMenuItem& item, QPainter& painte
     } else {
         painter.fillRect(item.rect, ToQColor(m_crBody));
         if (!enabled) text = item.palette.color(QPalette::Disabled, QPalette::WindowText);
+        text = systemcolors::ReadableOn(text, m_crBody);
     }
     painter.setFont(item.font);
     painter.setPen(text);

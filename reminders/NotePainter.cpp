@@ -23,10 +23,7 @@ constexpr int kGripStep = 4;
 } // namespace
 
 QColor CNotePainter::TitleTextColor(COLORREF title) {
-    const QPalette palette = QApplication::palette();
-    return CUtility::GetBrightness(title) <= kDarkTitleBrightness
-               ? palette.color(QPalette::HighlightedText)
-               : palette.color(QPalette::WindowText);
+    return systemcolors::TextOn(title, CUtility::GetBrightness(title) <= kDarkTitleBrightness);
 }
 
 QColor CNotePainter::CloseButtonColor(COLORREF body) {
@@ -126,7 +123,7 @@ void CNotePainter::PaintTitle(QPainter& painter, const CNoteLook& look) {
 void CNotePainter::PaintCountdown(QPainter& painter, const CNoteLook& look) {
     if (!look.bCountdownVisible || look.strCountdown.isEmpty()) return;
     painter.setPen(look.bRolledUp ? TitleTextColor(look.crTitle)
-                                  : QApplication::palette().color(QPalette::WindowText));
+                                  : systemcolors::TextOn(look.crBody, false));
     painter.drawText(ToQRect(look.rcCountdown),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, look.strCountdown);
 }

@@ -15,6 +15,7 @@
 #include "views/HoverButton.h"
 #include "views/RichTextField.h"
 #include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -130,6 +131,11 @@ void CNoteWnd::ApplyColors() {
     palette.setColor(QPalette::Window, body);
     palette.setColor(QPalette::Base, body);
     palette.setColor(QPalette::Button, body);
+    // The desktop's text where it reads on the note, dark text on a light note.
+    const QColor text = systemcolors::TextOn(g_crNoteBackDefault);
+    for (const QPalette::ColorRole role :
+         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, text);
     setPalette(palette);
     m_pSnooze->Ok()->SetColor(RGB(0, 0, 0), g_crNoteBackDefault);
 

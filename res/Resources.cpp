@@ -2,7 +2,6 @@
 
 #include "zadad/ResourcePath.h"
 
-#include <QBitmap>
 #include <QFile>
 #include <QIcon>
 
@@ -12,6 +11,53 @@ namespace {
 
 QString Path(const char* type, unsigned id) {
     return QString::fromStdString(ResourcePath(type, id));
+}
+
+// The image at `scale` times the size `logical`, carrying the scale. A keyed
+// bitmap is resized without blending, so its key colour stays exact.
+QImage Resized(QImage image, QSize logical, qreal scale, Qt::TransformationMode mode) {
+    const QSize size(qRound(logical.width() * scale), qRound(logical.height() * scale));
+    if (image.size() != size)
+        image = image.scaled(size.expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio, mode);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// The stored picture and, above scale 1, the one made at twice its size
+// (null when there is none).
+struct Stored {
+    QImage plain;
+    QImage large;
+
+    Stored(const char* type, unsigned id, qreal scale)
+        : plain(Path(type, id)),
+          large(scale > 1 && !plain.isNull() ? QImage(Path(type, id) + QStringLiteral("@2x"))
+                                             : QImage()) {}
+    const QImage& Best() const { return large.isNull() ? plain : large; }
+};
+
+QImage AtScale(const char* type, unsigned id, qreal scale, Qt::TransformationMode mode) {
+    const Stored stored(type, id, scale);
+    if (stored.plain.isNull() || scale == 1) return stored.plain;
+    return Resized(stored.Best(), stored.plain.size(), scale, mode);
+}
+
+QImage WithoutKey(const QImage& image, QColor key) {
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb rgb = key.rgb() & 0xFFFFFF;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == rgb) line[x] = 0;
+    }
+    return out;
+}
+
+// A keyed picture made transparent where it shows the key, then brought to
+// the scale (smoothly: the key is gone and cannot bleed into the edges).
+QPixmap TransparentAt(const QImage& picture, QColor key, QSize logical, qreal scale) {
+    return QPixmap::fromImage(
+        Resized(WithoutKey(picture, key), logical, scale, Qt::SmoothTransformation));
 }
 
 struct HotSpot {
@@ -29,20 +75,18 @@ constexpr HotSpot kHotSpots[] = {
 
 } // namespace
 
-QImage Bitmap(unsigned id) {
-    return QImage(Path(kBitmapResource, id));
+QImage Bitmap(unsigned id, qreal scale) {
+    return AtScale(kBitmapResource, id, scale, Qt::FastTransformation);
 }
 
-QPixmap TransparentBitmap(unsigned id, QColor key) {
-    const QImage image = Bitmap(id);
-    if (image.isNull()) return QPixmap();
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
-    return pixmap;
+QPixmap TransparentBitmap(unsigned id, QColor key, qreal scale) {
+    const Stored stored(kBitmapResource, id, scale);
+    if (stored.plain.isNull()) return QPixmap();
+    return TransparentAt(stored.Best(), key, stored.plain.size(), scale);
 }
 
-QImage Picture(unsigned id) {
-    return QImage(Path(kImageResource, id));
+QImage Picture(unsigned id, qreal scale) {
+    return AtScale(kImageResource, id, scale, Qt::SmoothTransformation);
 }
 
 QIcon Icon(unsigned id) {
@@ -59,15 +103,15 @@ QCursor Cursor(unsigned id) {
     return QCursor(Qt::ArrowCursor);
 }
 
-QPixmap NoteIcon(int index) {
+QPixmap NoteIcon(int index, qreal scale) {
     if (index < 0 || index >= kNoteIconCount) return QPixmap();
-    const QImage strip = Bitmap(kBitmapNoteIcons);
-    if (strip.isNull()) return QPixmap();
-    const QImage one = strip.copy(index * kNoteIconSize, 0, kNoteIconSize, kNoteIconSize);
-    QPixmap pixmap = QPixmap::fromImage(one);
-    pixmap.setMask(
-        QBitmap::fromImage(one.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
-    return pixmap;
+    const Stored stored(kBitmapResource, kBitmapNoteIcons, scale);
+    if (stored.plain.isNull()) return QPixmap();
+    // The strip is cut at the size it was made, then the image brought to the scale.
+    const QImage& strip = stored.Best();
+    const int side = strip.height();
+    return TransparentAt(strip.copy(index * side, 0, side, side), QColor(255, 255, 255),
+                         QSize(kNoteIconSize, kNoteIconSize), scale);
 }
 
 } // namespace resources

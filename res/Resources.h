@@ -47,17 +47,22 @@ inline constexpr unsigned kToolbarBitmaps[] = {114, 115, 147, 116, 118, 148,
 inline constexpr int kNoteIconSize = 16;
 inline constexpr int kNoteIconCount = 10;
 
-// A bitmap as it is stored, key colour included.
-QImage Bitmap(unsigned id);
+// Bitmaps and pictures come for a screen of `scale` device pixels to the
+// pixel: drawn at that many pixels (from the picture made at twice the size
+// when the scale is above 1) and carrying the scale as their device pixel
+// ratio, so they take the same room as at scale 1.
+
+// A bitmap as it is stored, key colour included (kept exact at any scale).
+QImage Bitmap(unsigned id, qreal scale = 1);
 // A bitmap with its key colour made transparent.
-QPixmap TransparentBitmap(unsigned id, QColor key);
+QPixmap TransparentBitmap(unsigned id, QColor key, qreal scale = 1);
 // A built-in picture (texture or logo).
-QImage Picture(unsigned id);
+QImage Picture(unsigned id, qreal scale = 1);
 QIcon Icon(unsigned id);
 // A cursor with its hot spot; the arrow for a number without one.
 QCursor Cursor(unsigned id);
 // One image of the note strip (index as the notes' icon index), white
 // transparent; null outside 0-9.
-QPixmap NoteIcon(int index);
+QPixmap NoteIcon(int index, qreal scale = 1);
 
 } // namespace resources

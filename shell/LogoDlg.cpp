@@ -50,7 +50,7 @@ void CLogoDlg::Tick() {
 
 void CLogoDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(rect(), resources::Picture(resources::kImageLogo));
+    painter.drawImage(rect(), resources::Picture(resources::kImageLogo, devicePixelRatioF()));
     painter.setPen(Qt::black);
     // The point is the top left of the text, as the text is laid out from there.
     const QFontMetrics metrics(font());

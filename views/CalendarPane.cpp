@@ -8,6 +8,7 @@
 #include "views/MoonMarks.h"
 #include "views/TipWnd.h"
 #include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -70,15 +71,6 @@ QFont WeekdayFont(bool printing) {
     return printing ? PrintFont(kPrintWeekdayPoints) : ScreenFont(QFont::DemiBold);
 }
 
-// The text that reads on a background: the palette's light text on dark
-// colours, its dark text on light ones.
-QColor ReadableOn(COLORREF background) {
-    const QPalette palette = QApplication::palette();
-    return CUtility::GetReverseColor(background) == RGB(255, 255, 255)
-               ? palette.color(QPalette::HighlightedText)
-               : palette.color(QPalette::WindowText);
-}
-
 } // namespace
 
 CalendarPane::CalendarPane(CCalendarData& data, CCalendarActions& actions, QWidget* parent)
@@ -92,8 +84,6 @@ CalendarPane::CalendarPane(CCalendarData& data, CCalendarActions& actions, QWidg
                  resources::Cursor(resources::kCursorBack),
                  resources::Cursor(resources::kCursorForward),
                  resources::Cursor(resources::kCursorDragNote)};
-    for (int i = 0; i < resources::kNoteIconCount; ++i)
-        m_icons[i] = resources::NoteIcon(i);
     Guarded(kInitFailed, [this] {
         TakeSettings();
         m_grid.SetSelectedDate(Today());
@@ -234,8 +224,17 @@ CCellLook CalendarPane::MakeLook(bool printing, int scale) const {
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlpha(40);
     look.highlight = highlight;
-    look.icons = m_icons.data();
+    look.icons = IconsAt(devicePixelRatioF());
     return look;
+}
+
+const QPixmap* CalendarPane::IconsAt(qreal scale) const {
+    if (m_icons[0].isNull() || m_rIconScale != scale) {
+        for (int i = 0; i < resources::kNoteIconCount; ++i)
+            m_icons[i] = resources::NoteIcon(i, scale);
+        m_rIconScale = scale;
+    }
+    return m_icons.data();
 }
 
 int CalendarPane::WeekdayRowHeight(const QFont& font, const QPaintDevice* device,
@@ -317,7 +316,7 @@ void CalendarPane::DrawWeekdayRow(QPainter& painter, const QRect& row, const CCe
         });
     painter.setFont(font);
     const QColor separator = look.bPrinting ? QColor(Qt::black) : palette().color(QPalette::Button);
-    const QColor text = look.bPrinting ? QColor(Qt::black) : ReadableOn(background);
+    const QColor text = look.bPrinting ? QColor(Qt::black) : systemcolors::TextOn(background);
     for (std::size_t k = 0; k < columns.size(); ++k) {
         const QRect slot = ToQRect(columns[k]);
         painter.setPen(text);

@@ -92,6 +92,7 @@ private:
     void FillCells(bool restoreSelected);
     void FindSelectedItem();
     CCellLook MakeLook(bool printing, int scale) const;
+    const QPixmap* IconsAt(qreal scale) const;
     int WeekdayRowHeight(const QFont& font, const QPaintDevice* device, bool printing) const;
     void DrawWeekdayRow(QPainter& painter, const QRect& row, const CCellLook& look,
                         const QFont& font) const;
@@ -130,7 +131,9 @@ private:
     CTipWnd* m_pTip = nullptr;
     Cursor m_cursor = Cursor::Arrow;
     std::array<QCursor, 6> m_cursors;
-    std::array<QPixmap, resources::kNoteIconCount> m_icons;
+    // The note images, made for the screen's scale when first drawn on it.
+    mutable std::array<QPixmap, resources::kNoteIconCount> m_icons;
+    mutable qreal m_rIconScale = 0;
 
     bool m_bWeekStartsSunday = true;
     std::string m_strTimeFormat;

@@ -3,6 +3,7 @@
 #include "res/Resources.h"
 #include "views/GridGeometry.h"
 #include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
 #include <QFontMetricsF>
@@ -80,7 +81,9 @@ QColor Background(const CCellLook& look, const COleDateTime& day) {
 }
 
 QColor TextColor(const CCellLook& look) {
-    return look.bPrinting ? QColor(Qt::black) : ToQColor(look.colors.text);
+    // The user's colour, unless it vanishes on the page (a dark desktop's light text).
+    return look.bPrinting ? QColor(Qt::black)
+                          : systemcolors::ReadableOn(ToQColor(look.colors.text), look.colors.page);
 }
 
 } // namespace

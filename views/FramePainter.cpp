@@ -231,10 +231,11 @@ void CFramePainter::PaintAlmanac(QPainter& painter, const QRect& rect, const Alm
     painter.drawText(layout.text, flags, QString::fromStdString(line.dayAndWeek));
     if (!layout.showSun) return;
     const QColor key(0, 255, 0);
+    const qreal scale = painter.device()->devicePixelRatioF();
     painter.drawPixmap(layout.sunrisePicture,
-                       resources::TransparentBitmap(resources::kBitmapSunrise, key));
+                       resources::TransparentBitmap(resources::kBitmapSunrise, key, scale));
     painter.drawText(layout.sunrise, flags, QString::fromStdString(line.sunrise));
     painter.drawPixmap(layout.sunsetPicture,
-                       resources::TransparentBitmap(resources::kBitmapSunset, key));
+                       resources::TransparentBitmap(resources::kBitmapSunset, key, scale));
     painter.drawText(layout.sunset, flags, QString::fromStdString(line.sunset));
 }

@@ -16,6 +16,7 @@
 #include "views/ViewColors.h"
 #include "views/WindowPlacement.h"
 #include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
 #include <QAbstractItemView>
@@ -158,10 +159,8 @@ void CMainWnd::LoadTextures() {
 }
 
 void CMainWnd::ApplyColors() {
-    const QPalette& palette = QApplication::palette();
     const bool dark = CUtility::GetBrightness(g_crNoteBackDefault) <= kDarkToolbar;
-    m_look.frameText =
-        FromQColor(dark ? palette.highlightedText().color() : palette.windowText().color());
+    m_look.frameText = FromQColor(systemcolors::TextOn(g_crNoteBackDefault, dark));
     m_look.page = CurrentViewColors(m_data.m_crText).page;
     m_look.labelFont = font();
     m_look.checkIndicatorWidth = style()->pixelMetric(QStyle::PM_IndicatorWidth);

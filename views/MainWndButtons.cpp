@@ -18,6 +18,10 @@ constexpr int kToolbarTextured[] = {kMainClose,      kMainMaximize,    kMainFilt
                                     kMainFilterWeek, kMainFilterMonth, kMainFilterAll};
 constexpr COLORREF kFace = RGB(192, 192, 192);
 
+CRegionButton::ShapeAt MaximizeShape(bool zoomed) {
+    return [zoomed](qreal scale) { return buttonshapes::Maximize(zoomed, scale); };
+}
+
 bool WearsToolbarTexture(int id) {
     return std::find(std::begin(kToolbarTextured), std::end(kToolbarTextured), id) !=
            std::end(kToolbarTextured);
@@ -34,32 +38,45 @@ CMainWndButtons::CMainWndButtons(QWidget* parent, const CPicture* windowTexture,
     : QObject(parent) {
     using namespace buttonshapes;
     const QSize toolbarSize(CFrameLayout::kToolbarButtonSize, CFrameLayout::kToolbarButtonSize);
-    for (std::size_t i = 0; i < std::size(kToolbarCommands); ++i)
-        Add(kToolbarCommands[i], Toolbar(resources::kToolbarBitmaps[i]), windowTexture,
-            toolbarSize);
+    for (std::size_t i = 0; i < std::size(kToolbarCommands); ++i) {
+        const unsigned bitmap = resources::kToolbarBitmaps[i];
+        Add(
+            kToolbarCommands[i], [bitmap](qreal scale) { return Toolbar(bitmap, scale); },
+            windowTexture, toolbarSize);
+    }
     const QSize frameSize(CFrameLayout::kFrameButtonSize, CFrameLayout::kFrameButtonSize);
-    Add(kMainClose, Close(), toolbarTexture, frameSize);
-    Add(kMainMaximize, Maximize(false), toolbarTexture, frameSize);
-    ClickableWhole(kMainClose);
-    ClickableWhole(kMainMaximize);
-    Add(kMainBack, Arrow(false), windowTexture, QSize(16, 30));
-    Add(kMainForward, Arrow(true), windowTexture, QSize(16, 30));
-    Add(kMainBackYear, DoubleArrow(false), windowTexture, QSize(23, 29));
-    Add(kMainForwardYear, DoubleArrow(true), windowTexture, QSize(23, 29));
+    Add(kMainClose, Close, toolbarTexture, frameSize);
+    Add(kMainMaximize, MaximizeShape(false), toolbarTexture, frameSize);
+    // The cross and the window frames are thin: a click between their
+    // strokes, where one aims, still presses them. The glyph alone is drawn.
+    Button(kMainClose)->SetClickableWhole(true);
+    Button(kMainMaximize)->SetClickableWhole(true);
+    for (const bool forward : {false, true}) {
+        Add(
+            forward ? kMainForward : kMainBack,
+            [forward](qreal scale) { return Arrow(forward, scale); }, windowTexture, QSize(16, 30));
+        Add(
+            forward ? kMainForwardYear : kMainBackYear,
+            [forward](qreal scale) { return DoubleArrow(forward, scale); }, windowTexture,
+            QSize(23, 29));
+    }
     const QSize filterSize(filterWidth, CFrameLayout::kFilterHeight);
     for (std::size_t i = 0; i < std::size(kFilters); ++i) {
-        CRegionButton* filter =
-            Add(kFilters[i], Rectangle(filterWidth, CFrameLayout::kFilterHeight), toolbarTexture,
-                filterSize, kFilterCaptions[i]);
+        CRegionButton* filter = Add(
+            kFilters[i],
+            [filterSize](qreal scale) {
+                return Rectangle(filterSize.width(), filterSize.height(), scale);
+            },
+            toolbarTexture, filterSize, kFilterCaptions[i]);
         filter->SetFramedText(false);
     }
 }
 
-CRegionButton* CMainWndButtons::Add(int id, const QRegion& shape, const CPicture* texture,
-                                    QSize size, const QString& caption) {
+CRegionButton* CMainWndButtons::Add(int id, std::function<QRegion(qreal)> shape,
+                                    const CPicture* texture, QSize size, const QString& caption) {
     auto* button = new CRegionButton;
-    button->Create(CHoverButton::HoverHighlight, shape, static_cast<QWidget*>(parent()), id, kFace,
-                   texture, size.width(), size.height(), caption);
+    button->Create(CHoverButton::HoverHighlight, std::move(shape), static_cast<QWidget*>(parent()),
+                   id, kFace, texture, size.width(), size.height(), caption);
     // Enter in the window must not press whichever button has the focus.
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::NoFocus);
@@ -100,15 +117,7 @@ void CMainWndButtons::SetMonthMode(bool month) {
 }
 
 void CMainWndButtons::SetZoomed(bool zoomed) {
-    Button(kMainMaximize)->SetRegion(buttonshapes::Maximize(zoomed));
-    ClickableWhole(kMainMaximize);
-}
-
-void CMainWndButtons::ClickableWhole(int id) {
-    // The cross and the window frames are thin: a click between their
-    // strokes, where one aims, still presses them. The glyph alone is drawn.
-    CRegionButton* button = Button(id);
-    button->setMask(QRegion(button->rect()));
+    Button(kMainMaximize)->SetShape(MaximizeShape(zoomed));
 }
 
 void CMainWndButtons::SetTextures(const CPicture* windowTexture, const CPicture* toolbarTexture) {

@@ -11,6 +11,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <map>
 
 class CPicture;
@@ -39,9 +40,8 @@ signals:
     void command(int id);
 
 private:
-    CRegionButton* Add(int id, const QRegion& shape, const CPicture* texture, QSize size,
-                       const QString& caption = QString());
-    void ClickableWhole(int id);
+    CRegionButton* Add(int id, std::function<QRegion(qreal)> shape, const CPicture* texture,
+                       QSize size, const QString& caption = QString());
 
     std::map<int, CRegionButton*> m_buttons;
 };

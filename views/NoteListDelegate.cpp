@@ -5,6 +5,7 @@
 #include "views/NoteListModel.h"
 #include "views/ViewColors.h"
 #include "zadad/QtTypes.h"
+#include "zadad/SystemColors.h"
 #include "zadad/Utility.h"
 
 #include <QApplication>
@@ -33,15 +34,18 @@ void CNoteListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->fillRect(option.rect, ToQColor(selected ? colors.windowTexture : colors.page));
     QRect area = option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0);
     if (index.column() == kColumnTime) {
-        const QPixmap icon = resources::NoteIcon(index.data(kNoteIconRole).toInt());
+        const QPixmap icon = resources::NoteIcon(index.data(kNoteIconRole).toInt(),
+                                                 painter->device()->devicePixelRatioF());
         if (!icon.isNull()) {
-            const int top = area.top() + (area.height() - icon.height()) / 2;
+            const QSize size = icon.deviceIndependentSize().toSize();
+            const int top = area.top() + (area.height() - size.height()) / 2;
             painter->drawPixmap(area.left(), top, icon);
-            area.setLeft(area.left() + icon.width() + kIconGap);
+            area.setLeft(area.left() + size.width() + kIconGap);
         }
     }
     painter->setFont(option.font);
-    painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : ToQColor(text));
+    painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                             : systemcolors::ReadableOn(ToQColor(text), colors.page));
     const Qt::Alignment across = index.column() == kColumnTime ? Qt::AlignHCenter : Qt::AlignLeft;
     const QString shown =
         option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, area.width());

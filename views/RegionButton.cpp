@@ -1,5 +1,6 @@
 #include "views/RegionButton.h"
 
+#include "views/ButtonShapes.h"
 #include "zadad/Picture.h"
 #include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
@@ -11,6 +12,9 @@
 namespace {
 
 constexpr double kDisabledOpacity = 0.4;
+// The lit and shaded rim along the outline: this many pixels deep, the
+// first half stronger.
+constexpr int kRimDepth = 2;
 
 // Coverage of the region as an image: 255 inside, 0 outside.
 QImage Coverage(const QRegion& region, QSize size) {
@@ -36,6 +40,13 @@ CRegionButton::CRegionButton(QWidget* parent) : CHoverButton(parent) {
 bool CRegionButton::Create(int style, const QRegion& region, QWidget* parent, int id,
                            COLORREF color, const CPicture* texture, int width, int height,
                            const QString& caption) {
+    return Create(
+        style, [region](qreal scale) { return buttonshapes::Scaled(region, scale); }, parent, id,
+        color, texture, width, height, caption);
+}
+
+bool CRegionButton::Create(int style, ShapeAt shape, QWidget* parent, int id, COLORREF color,
+                           const CPicture* texture, int width, int height, const QString& caption) {
     setParent(parent);
     SetStyle(style);
     m_nID = id;
@@ -44,16 +55,35 @@ bool CRegionButton::Create(int style, const QRegion& region, QWidget* parent, in
     m_strText = caption;
     setText(caption);
     resize(width, height);
-    SetRegion(region);
+    SetShape(std::move(shape));
     return !m_region.isEmpty();
 }
 
 void CRegionButton::SetRegion(const QRegion& region) {
-    const QRect box = region.boundingRect();
-    m_region = region.translated(-box.topLeft());
+    SetShape([region](qreal scale) { return buttonshapes::Scaled(region, scale); });
+}
+
+void CRegionButton::SetShape(ShapeAt shape) {
+    m_shape = std::move(shape);
+    ApplyShape(devicePixelRatioF());
+}
+
+void CRegionButton::SetClickableWhole(bool whole) {
+    m_bClickableWhole = whole;
+    ApplyShape(m_rScale);
+}
+
+void CRegionButton::ApplyShape(qreal scale) {
+    m_rScale = scale;
+    const QRegion outline = m_shape ? m_shape(scale) : QRegion();
+    const QRegion covered = buttonshapes::Covered(outline, scale);
+    // The shape is moved so that its box starts at the button's corner.
+    const QPoint origin = covered.boundingRect().topLeft();
+    m_region = covered.translated(-origin);
+    m_rgnOutline = outline.translated(-(QPointF(origin) * scale).toPoint());
     m_rcBounds = m_region.boundingRect();
     // Outside its shape the button is neither drawn nor clicked.
-    setMask(m_region.isEmpty() ? QRegion(rect()) : m_region);
+    setMask(m_bClickableWhole || m_region.isEmpty() ? QRegion(rect()) : m_region);
     ForgetFaces();
 }
 
@@ -114,23 +144,25 @@ CRegionButton::Face CRegionButton::CurrentFace() const {
 }
 
 void CRegionButton::DrawEdges(QImage& image, bool sunken) const {
-    // A two-pixel rim along the outline: lit where the outside lies above or
-    // to the left, shaded where it lies below or to the right (the other way
-    // round when sunken), with a softer second pixel.
-    const QImage mask = Coverage(m_region, image.size());
+    // A rim along the outline, in device pixels: lit where the outside lies
+    // above or to the left, shaded where it lies below or to the right (the
+    // other way round when sunken), softer in its inner half.
+    const QImage mask = Coverage(m_rgnOutline, image.size());
+    const int rim = std::max(kRimDepth, static_cast<int>(std::lround(kRimDepth * m_rScale)));
     const QColor light(255, 255, 255);
     const QColor dark(0, 0, 0);
     QPainter painter(&image);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (!Inside(mask, x, y)) continue;
-            for (int depth = 1; depth <= 2; ++depth) {
+            for (int depth = 1; depth <= rim; ++depth) {
                 const bool litSide = !Inside(mask, x - depth, y) || !Inside(mask, x, y - depth);
                 const bool darkSide = !Inside(mask, x + depth, y) || !Inside(mask, x, y + depth);
                 if (!litSide && !darkSide) continue;
                 const bool lit = litSide != sunken;
+                const bool outer = depth <= rim / 2;
                 QColor edge = lit ? light : dark;
-                edge.setAlpha(depth == 1 ? (lit ? 170 : 150) : (lit ? 70 : 60));
+                edge.setAlpha(outer ? (lit ? 170 : 150) : (lit ? 70 : 60));
                 painter.fillRect(x, y, 1, 1, edge);
                 break;
             }
@@ -158,37 +190,47 @@ void CRegionButton::DrawCaption(QPainter& painter, bool sunken) const {
 QPixmap CRegionButton::RenderFace(Face face) const {
     const bool sunken = face == Down || face == DownHover;
     const bool lit = face == Hover || face == DownHover;
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    // Drawn in device pixels: clipped to the outline there, everything else
+    // drawn in the button's own pixels, scaled.
+    QImage image(size() * m_rScale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    const QRect area = rect();
+    const auto onShape = [this](QPainter& painter) {
+        painter.setClipRegion(m_rgnOutline);
+        painter.scale(m_rScale, m_rScale);
+    };
     {
         QPainter painter(&image);
-        painter.setClipRegion(m_region);
-        painter.fillRect(image.rect(), ToQColor(m_crFace));
-        const RECT area{0, 0, image.width(), image.height()};
-        CUtility::TileTexture(&painter, area, m_pTexture, nullptr);
+        onShape(painter);
+        painter.fillRect(area, ToQColor(m_crFace));
+        CUtility::TileTexture(&painter, ToRect(area), m_pTexture, nullptr);
         // A soft light from above gives the flat texture some body.
-        QLinearGradient gloss(0, 0, 0, image.height());
+        QLinearGradient gloss(0, 0, 0, area.height());
         gloss.setColorAt(0, QColor(255, 255, 255, sunken ? 10 : 70));
         gloss.setColorAt(0.5, QColor(255, 255, 255, 0));
         gloss.setColorAt(1, QColor(0, 0, 0, sunken ? 30 : 40));
-        painter.fillRect(image.rect(), gloss);
-        if (lit) painter.fillRect(image.rect(), QColor(255, 255, 255, 55));
-        if (sunken) painter.fillRect(image.rect(), QColor(0, 0, 0, 45));
+        painter.fillRect(area, gloss);
+        if (lit) painter.fillRect(area, QColor(255, 255, 255, 55));
+        if (sunken) painter.fillRect(area, QColor(0, 0, 0, 45));
     }
     DrawEdges(image, sunken);
     {
         QPainter painter(&image);
-        painter.setClipRegion(m_region);
+        onShape(painter);
         DrawCaption(painter, sunken);
     }
+    image.setDevicePixelRatio(m_rScale);
     return QPixmap::fromImage(image);
 }
 
 void CRegionButton::paintEvent(QPaintEvent* /*event*/) {
+    // On a screen of another scale the shape is taken again for it.
+    if (devicePixelRatioF() != m_rScale) ApplyShape(devicePixelRatioF());
     const Face face = CurrentFace();
-    if (m_faces[face].isNull() || m_faces[face].size() != size()) m_faces[face] = RenderFace(face);
+    QPixmap& cached = m_faces[face];
+    if (cached.isNull() || cached.size() != size() * m_rScale) cached = RenderFace(face);
     QPainter painter(this);
     // A button that cannot be used now shows faded into what lies behind it.
     if (!isEnabled()) painter.setOpacity(kDisabledOpacity);
-    painter.drawPixmap(0, 0, m_faces[face]);
+    painter.drawPixmap(0, 0, cached);
 }

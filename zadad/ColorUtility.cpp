@@ -1,6 +1,7 @@
 #include "zadad/ColorUtility.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -88,6 +89,11 @@ int CColorUtility::GetBrightness(COLORREF color) {
 
 COLORREF CColorUtility::GetReverseColor(COLORREF background) {
     return GetBrightness(background) <= 60 ? RGB(255, 255, 255) : RGB(0, 0, 0);
+}
+
+COLORREF CColorUtility::GetReadableColor(COLORREF text, COLORREF background) {
+    const int contrast = std::abs(GetBrightness(text) - GetBrightness(background));
+    return contrast >= kReadableContrast ? text : GetReverseColor(background);
 }
 
 COLORREF CColorUtility::ChangeColorBright(COLORREF color, int dRed, int dGreen, int dBlue) {

@@ -15,6 +15,12 @@ public:
     static int GetBrightness(COLORREF color);
     // A text colour that reads on the given background: white on dark, black on light.
     static COLORREF GetReverseColor(COLORREF background);
+    // How far apart in brightness a text and its background must be to read.
+    static constexpr int kReadableContrast = 30;
+    // The text colour itself when it stands at least kReadableContrast off the
+    // background, else GetReverseColor of the background: the desktop's or
+    // the user's colour where it reads, never light text on a light surface.
+    static COLORREF GetReadableColor(COLORREF text, COLORREF background);
     // Changes each channel by a percentage of its own level; a black channel
     // is raised to the given percentage of full scale instead.
     static COLORREF ChangeColorBright(COLORREF color, int dRed, int dGreen, int dBlue);

@@ -5,6 +5,7 @@
 #include "zadad/Dib.h"
 #include "zadad/PainterPixels.h"
 #include "zadad/Picture.h"
+#include "zadad/ResourcePath.h"
 
 #include <QImage>
 #include <QPainter>
@@ -60,11 +61,16 @@ QRegion RegionOfOtherPixels(const CDib& dib, DWORD key) {
 
 } // namespace
 
+bool CDrawUtility::CreateRgnFromBmp(QPainter* dc, QRegion& rgn, COLORREF key, unsigned bitmapID) {
+    const QImage bitmap(QString::fromStdString(ResourcePath(kBitmapResource, bitmapID)));
+    return CreateRgnFromBmp(dc, rgn, key, bitmap);
+}
+
 bool CDrawUtility::CreateRgnFromBmp(QPainter* /*dc*/, QRegion& rgn, COLORREF key,
-                                    unsigned bitmapID) {
+                                    const QImage& bitmap) {
     rgn = QRegion();
     CDib dib;
-    if (!dib.LoadResource(bitmapID)) return false;
+    if (bitmap.isNull() || !dib.Fill(bitmap)) return false;
     // The key is compared with the bitmap's 0x00RRGGBB words as it is given,
     // so a key whose red and blue differ must be given in that order.
     rgn = RegionOfOtherPixels(dib, key);

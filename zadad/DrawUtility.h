@@ -11,6 +11,7 @@
 
 class CDib;
 class CPicture;
+class QImage;
 class QPainter;
 class QPoint;
 class QRegion;
@@ -44,6 +45,9 @@ public:
     // (0x00RRGGBB) differs from key. False, with an empty region, when the
     // bitmap cannot be loaded.
     static bool CreateRgnFromBmp(QPainter* dc, QRegion& rgn, COLORREF key, unsigned bitmapID);
+    // The same for a bitmap in memory (a shape drawn at a screen's scale),
+    // in its pixels. False, with an empty region, for a null image.
+    static bool CreateRgnFromBmp(QPainter* dc, QRegion& rgn, COLORREF key, const QImage& bitmap);
     // The region filled with the tiled picture (or the fill colour without
     // one) at (x, y), with a one-pixel black edge at its lower right.
     static void Draw3DRgn(QPainter* dc, const QRegion* rgn, const CPicture* picture, COLORREF fill,

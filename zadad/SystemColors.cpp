@@ -1,5 +1,8 @@
 #include "zadad/SystemColors.h"
 
+#include "zadad/ColorUtility.h"
+#include "zadad/QtTypes.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -26,6 +29,21 @@ QColor WindowText() {
 }
 QColor Window() {
     return FromPalette(QPalette::Base, QColor(255, 255, 255));
+}
+
+QColor ReadableOn(const QColor& text, COLORREF background) {
+    const COLORREF readable = CColorUtility::GetReadableColor(FromQColor(text), background);
+    return readable == FromQColor(text) ? text : ToQColor(readable);
+}
+
+QColor TextOn(COLORREF background, bool dark) {
+    const QColor text = dark ? FromPalette(QPalette::HighlightedText, QColor(255, 255, 255))
+                             : FromPalette(QPalette::WindowText, QColor(0, 0, 0));
+    return ReadableOn(text, background);
+}
+
+QColor TextOn(COLORREF background) {
+    return TextOn(background, CColorUtility::GetReverseColor(background) == RGB(255, 255, 255));
 }
 
 } // namespace systemcolors

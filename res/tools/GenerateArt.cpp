@@ -5,7 +5,9 @@
 //
 // Bitmaps whose transparent parts are told by a key colour are rendered
 // without blending at their edges, so that every pixel is either exactly
-// the key or clearly not it.
+// the key or clearly not it. The bitmaps and the start-up picture are also
+// rendered at twice their size ("...@2x.png") for screens that draw two
+// device pixels to the pixel; the program picks them by the screen's ratio.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -56,6 +58,13 @@ QImage Keyed(const QImage& rendered, QRgb key, int minAlpha, bool blackCuts) {
     return out;
 }
 
+// The file name of a picture rendered at `scale` times its size.
+QString AtScale(const QString& name, int scale) {
+    return scale == 1 ? name + ".png" : QString("%1@%2x.png").arg(name).arg(scale);
+}
+
+constexpr int kScales[] = {1, 2};
+
 void Save(const QImage& image, const QString& name) {
     const QString path = g_outDir + "/" + name;
     if (!image.save(path, "PNG")) {
@@ -65,23 +74,24 @@ void Save(const QImage& image, const QString& name) {
     std::printf("%s\n", qPrintable(path));
 }
 
-void ToolbarBitmaps() {
+void ToolbarBitmaps(int scale) {
     const char* sources[] = {"114-week",    "115-month",     "147-list",   "116-new",
                              "118-edit",    "148-duplicate", "122-remove", "120-print",
                              "126-options", "124-home",      "129-help"};
     for (const char* source : sources) {
-        const QImage rendered = RenderSvg(QString("toolbar/%1.svg").arg(source), QSize(32, 32));
+        const QImage rendered =
+            RenderSvg(QString("toolbar/%1.svg").arg(source), QSize(32, 32) * scale);
         const QString id = QString(source).section('-', 0, 0);
-        Save(Keyed(rendered, qRgb(0, 0, 0), 128, true), QString("bitmap-%1.png").arg(id));
+        Save(Keyed(rendered, qRgb(0, 0, 0), 128, true), AtScale("bitmap-" + id, scale));
     }
 }
 
-void SunBitmaps() {
+void SunBitmaps(int scale) {
     const QRgb green = qRgb(0, 255, 0);
-    Save(Keyed(RenderSvg("sun/163-sunrise.svg", QSize(15, 15)), green, 110, false),
-         "bitmap-163.png");
-    Save(Keyed(RenderSvg("sun/164-sunset.svg", QSize(15, 15)), green, 110, false),
-         "bitmap-164.png");
+    Save(Keyed(RenderSvg("sun/163-sunrise.svg", QSize(15, 15) * scale), green, 110, false),
+         AtScale("bitmap-163", scale));
+    Save(Keyed(RenderSvg("sun/164-sunset.svg", QSize(15, 15) * scale), green, 110, false),
+         AtScale("bitmap-164", scale));
 }
 
 // A history copy: the same picture, greyed and faded.
@@ -100,29 +110,30 @@ QImage Faded(const QImage& image) {
 QImage WithBadge(const QImage& image) {
     QImage out = image;
     QPainter painter(&out);
-    painter.drawImage(0, 0, RenderSvg("notes/reminder-badge.svg", QSize(16, 16)));
+    painter.drawImage(0, 0, RenderSvg("notes/reminder-badge.svg", image.size()));
     return out;
 }
 
 // The note image strip: memo, one-time and recurring, each plain, with a
 // reminder and in history, then the holiday star; white is transparent.
-void NoteStrip() {
-    QImage strip(160, 16, QImage::Format_RGB32);
+void NoteStrip(int scale) {
+    const int side = 16 * scale;
+    QImage strip(10 * side, side, QImage::Format_RGB32);
     strip.fill(Qt::white);
     QPainter painter(&strip);
     int slot = 0;
     auto place = [&](const QImage& image) {
-        painter.drawImage(16 * slot++, 0, Keyed(image, qRgb(255, 255, 255), 128, false));
+        painter.drawImage(side * slot++, 0, Keyed(image, qRgb(255, 255, 255), 128, false));
     };
     for (const char* kind : {"memo", "onetime", "recurring"}) {
-        const QImage base = RenderSvg(QString("notes/%1.svg").arg(kind), QSize(16, 16));
+        const QImage base = RenderSvg(QString("notes/%1.svg").arg(kind), QSize(side, side));
         place(base);
         place(WithBadge(base));
         place(Faded(base));
     }
-    place(RenderSvg("notes/holiday.svg", QSize(16, 16)));
+    place(RenderSvg("notes/holiday.svg", QSize(side, side)));
     painter.end();
-    Save(strip, "bitmap-131.png");
+    Save(strip, AtScale("bitmap-131", scale));
 }
 
 // Periodic value noise: a lattice of `cells` x `cells` random values over
@@ -185,8 +196,9 @@ void Textures() {
 // 159, the start-up picture, 264 x 143. The window writes "Version 1.50"
 // in black at the middle of its width, 48 pixels above the bottom, so the
 // lower half stays light.
-void Logo() {
-    QImage logo(264, 143, QImage::Format_RGB32);
+void Logo(int scale) {
+    QImage logo(QSize(264, 143) * scale, QImage::Format_RGB32);
+    logo.setDevicePixelRatio(scale);
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 143);
@@ -211,7 +223,7 @@ void Logo() {
     painter.drawText(QRect(108, 64, 154, 18), Qt::AlignLeft | Qt::AlignVCenter,
                      "Calendar and Reminders");
     painter.end();
-    Save(logo, "image-159.png");
+    Save(logo, AtScale("image-159", scale));
 }
 
 // The program's icon for the desktop's icon theme, at the sizes the menus
@@ -234,11 +246,13 @@ int main(int argc, char** argv) {
     g_artDir = QString::fromLocal8Bit(argv[1]);
     g_outDir = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(g_outDir);
-    ToolbarBitmaps();
-    SunBitmaps();
-    NoteStrip();
+    for (const int scale : kScales) {
+        ToolbarBitmaps(scale);
+        SunBitmaps(scale);
+        NoteStrip(scale);
+        Logo(scale);
+    }
     Textures();
-    Logo();
     ThemeIcons();
     return 0;
 }

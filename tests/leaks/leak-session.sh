@@ -82,17 +82,20 @@ menu() { # menu KEYS...: the tray's menu, walked with the keyboard
   xdotool key "$@"
 }
 acknowledge_all() { # "OK" on every ringing window, one after the other
-  local window
+  local window tried=" "
   for _ in $(seq 30); do
-    # Every window of the program but its tray icon.
+    # A window of the program that is neither its tray icon nor one that
+    # stayed after its "OK" (a note kept on the desktop, not ringing).
     window=
     for w in $(xdotool search --onlyvisible --pid "$program" 2>/dev/null || true); do
+      [[ "$tried" == *" $w "* ]] && continue
       [ "$(xdotool getwindowname "$w")" = orrindale ] || { window=$w; break; }
     done
     [ -n "$window" ] || return 0
     xdotool windowfocus --sync "$window"
     xdotool key Return
     sleep 0.5
+    xdotool search --onlyvisible --pid "$program" 2>/dev/null | grep -qx "$window" && tried+="$window "
   done
   echo "FAILED: windows still ring after thirty acknowledgements" >&2
   exit 1

@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -105,6 +106,21 @@ protected:
 };
 
 } // namespace
+
+TEST_F(OptionSheetTest, EveryTabShowsWholeInALargeFont) {
+    const QFont saved = QApplication::font();
+    QFont large = saved;
+    large.setPointSizeF(saved.pointSizeF() * 1.6);
+    QApplication::setFont(large);
+    {
+        COptionSheet sheet(m_data);
+        sheet.show();
+        QTabBar* bar = sheet.Tabs()->tabBar();
+        for (int i = 0; i < bar->count(); ++i)
+            EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
+    }
+    QApplication::setFont(saved);
+}
 
 TEST_F(OptionSheetTest, FivePagesInOrderUnderTheCaptionOptions) {
     {

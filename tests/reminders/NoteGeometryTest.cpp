@@ -72,6 +72,10 @@ TEST(NoteLayout, AlarmTextEndsABorderAboveTheSnoozeRow) {
     EXPECT_EQ(layout.rcOk.right, 241 - 10);
     EXPECT_EQ(layout.rcOk.bottom, 212 - 10);
     EXPECT_LE(layout.rcCheck.bottom, layout.rcHours.top);
+    // Above the row the check box's caption has the note's width.
+    EXPECT_LE(layout.rcCheck.bottom, layout.rcOk.top);
+    EXPECT_EQ(layout.rcCheck.left, layout.rcHours.left);
+    EXPECT_EQ(layout.rcCheck.right, layout.rcOk.right);
 }
 
 TEST(NoteHitTest, CaptionPartsFromLeftToRight) {

@@ -7,6 +7,7 @@
 
 #include <QRegion>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -110,6 +111,54 @@ TEST(Pictures, TheTexturesGiveReadableNoteColours) {
     // The toolbar texture brightened is the note body: black text on it.
     const COLORREF body = ColorAdjustLuma(CUtility::GetTextureColor(nullptr, "", 152), 400, 1);
     EXPECT_GT(CUtility::GetBrightness(body), 70);
+}
+
+TEST(Pictures, ComeAtAScreensScaleFromTheirLargerDrawingTakingTheSameRoom) {
+    struct Case {
+        unsigned id;
+        QSize size;
+        QRgb key;
+    };
+    const std::vector<Case> cases = {
+        {resources::kToolbarBitmaps[0], {32, 32}, qRgb(0, 0, 0)},
+        {resources::kToolbarBitmaps[10], {32, 32}, qRgb(0, 0, 0)},
+        {resources::kBitmapSunrise, {15, 15}, qRgb(0, 255, 0)},
+        {resources::kBitmapNoteIcons, {160, 16}, qRgb(255, 255, 255)},
+    };
+    for (const Case& c : cases) {
+        const QImage plain = resources::Bitmap(c.id);
+        const int plainKeys = CountPixels(plain, c.key);
+        for (const qreal scale : {1.5, 2.0}) {
+            const QImage fine = resources::Bitmap(c.id, scale);
+            EXPECT_EQ(fine.size(), (QSizeF(c.size) * scale).toSize()) << c.id << " at " << scale;
+            EXPECT_EQ(fine.deviceIndependentSize().toSize(), c.size) << c.id;
+            // The key stays exact, around as much of the picture as before.
+            const double keys = CountPixels(fine, c.key) / (scale * scale);
+            EXPECT_NEAR(keys / plainKeys, 1.0, 0.15) << c.id << " at " << scale;
+        }
+        // Drawn again at twice the size, not the small picture blown up.
+        EXPECT_NE(resources::Bitmap(c.id, 2), plain.scaled(c.size * 2)) << c.id;
+    }
+    const QImage logo = resources::Picture(resources::kImageLogo, 2);
+    EXPECT_EQ(logo.size(), QSize(528, 286));
+    EXPECT_EQ(logo.deviceIndependentSize().toSize(), QSize(264, 143));
+}
+
+TEST(Pictures, TransparentPartsStayTransparentAtAScale) {
+    const QImage icon = resources::NoteIcon(0, 2).toImage();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    const QImage sun =
+        resources::TransparentBitmap(resources::kBitmapSunrise, QColor(0, 255, 0), 2).toImage();
+    ASSERT_EQ(sun.size(), QSize(30, 30));
+    for (const QImage& image : {icon, sun}) {
+        int clear = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                clear += image.pixelColor(x, y).alpha() == 0;
+        EXPECT_GT(clear, image.width());
+        EXPECT_LT(clear, image.width() * image.height() - image.width());
+    }
+    EXPECT_EQ(sun.pixelColor(0, 0).alpha(), 0);
 }
 
 TEST(StringTable, HoldsTheTooltipsOfEveryCalendarButton) {

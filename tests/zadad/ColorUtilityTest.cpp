@@ -1,4 +1,4 @@
-// Colour arithmetic: brightness, text colour choice, brightness changes,
+// Colour arithmetic: brightness, text colour choice and readability, brightness changes,
 // mixing and luminance steps, against worked values.
 #include "zadad/Utility.h"
 
@@ -33,6 +33,26 @@ TEST(ReverseColor, WhiteUpToBrightnessSixtyThenBlack) {
     EXPECT_EQ(CUtility::GetReverseColor(RGB(200, 200, 200)), RGB(0, 0, 0));       // 78
     EXPECT_EQ(CUtility::GetReverseColor(RGB(153, 153, 153)), RGB(255, 255, 255)); // exactly 60
     EXPECT_EQ(CUtility::GetReverseColor(RGB(156, 156, 156)), RGB(0, 0, 0));       // 61
+}
+
+TEST(ReadableColor, KeepsATextThatStandsOffItsBackgroundElseBlackOrWhite) {
+    struct Case {
+        COLORREF text, background, expected;
+    };
+    const COLORREF page = RGB(245, 245, 255);
+    const Case cases[] = {
+        {RGB(0, 0, 128), page, RGB(0, 0, 128)},                    // navy on the page: kept
+        {RGB(128, 128, 128), page, RGB(128, 128, 128)},            // grey, 47 apart: kept
+        {RGB(240, 240, 240), page, RGB(0, 0, 0)},                  // a dark desktop's text
+        {RGB(180, 180, 180), page, RGB(0, 0, 0)},                  // 26 apart: too faint
+        {RGB(30, 30, 30), RGB(40, 40, 60), RGB(255, 255, 255)},    // dark on a dark title
+        {RGB(255, 255, 255), RGB(40, 40, 60), RGB(255, 255, 255)}, // light on dark: kept
+        {RGB(77, 77, 77), RGB(0, 0, 0), RGB(77, 77, 77)},          // 30 apart: kept
+        {RGB(76, 76, 76), RGB(0, 0, 0), RGB(255, 255, 255)},       // 29 apart: white
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CUtility::GetReadableColor(c.text, c.background), c.expected)
+            << std::hex << c.text << " on " << c.background;
 }
 
 TEST(ChangeColorBright, RaisesBlackToThePercentageAndScalesTheRest) {

@@ -3,7 +3,8 @@
 // DIR/Note.Dat gets this month full of notes of every kind (memos, one-time
 // and recurring reminders, a history copy, a day with more notes than a
 // cell holds, long titles, categories), New York as the place with sunrise
-// and sunset shown, and the calendar in month view. Run the program with
+// and sunset shown, the calendar in month view, and two notes that sit on
+// the desktop at start (one with its countdown line). Run the program with
 // ORRINDALE_HOME=DIR and click its icon.
 //   orrindale_sample_calendar --due-in SECONDS DIR
 // adds a reminder that rings SECONDS after the file is written.
@@ -61,6 +62,26 @@ void Fill(const CSample& s) {
     s.data.DeleteNote(static_cast<WORD>(done->m_nID));
 }
 
+// A note that opens on the desktop at start, at the given place.
+void OnDesktop(CNote* note, const RECT& rect, bool countdown) {
+    note->m_rcWindow = rect;
+    note->m_rcWindowAlt = rect;
+    note->m_bHasWindowRect = 1;
+    note->m_bOnDesktop = 1;
+    note->m_bShowCountdown = countdown ? 1 : 0;
+}
+
+void FillDesktop(const CSample& s) {
+    OnDesktop(s.data.AddNote(std::make_unique<CNote>(
+                  kNoteMemo, "Shopping", "Milk, bread, eggs\nand something for Sunday",
+                  s.At(1, 0, 0), 0)),
+              RECT{40, 60, 300, 230}, false);
+    OnDesktop(s.data.AddNote(std::make_unique<CRecurringNote>(
+                  "Rent", "Transfer to the landlord", s.At(28, 9, 0), 0, kRepeatMonth, 1, 0, 0, 1,
+                  1, 1, 0)),
+              RECT{40, 260, 300, 400}, true);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -71,7 +92,9 @@ int main(int argc, char** argv) {
     }
     CCalendarData data;
     const COleDateTime today = COleDateTime::GetCurrentTime();
-    Fill(CSample{data, today.GetYear(), today.GetMonth()});
+    const CSample sample{data, today.GetYear(), today.GetMonth()};
+    Fill(sample);
+    FillDesktop(sample);
     if (due) {
         const COleDateTime at = today + CUtility::OneSecond * std::atoi(argv[2]);
         data.AddNote(std::make_unique<COneTimeNote>(kNoteOneTime, "Due now", "", at, 0, 0, 1));
