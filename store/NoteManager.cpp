@@ -172,16 +172,18 @@ void CNoteManager::Store(const ByteSink& write) const {
     for (const auto& entry : m_mapNotes)
         count += IsStoredKind(*entry.second) ? 1 : 0;
     CArchive ar;
+    // Handed on in pieces: a large store is never held twice in memory. One
+    // buffer serves every piece.
+    ar.Reserve(2 * kStorePiece);
     ar << count << static_cast<std::int32_t>(m_nNextID);
     for (const auto& entry : m_mapNotes) {
         CNote& note = *entry.second;
         if (!IsStoredKind(note)) continue;
         ar << static_cast<std::int32_t>(note.m_nType);
         note.Serialize(ar);
-        // Handed on in pieces: a large store is never held twice in memory.
         if (ar.Buffer().size() >= kStorePiece) {
             write(ar.Buffer());
-            ar = CArchive();
+            ar.ClearBuffer();
         }
     }
     write(ar.Buffer());
