@@ -22,6 +22,8 @@ class CNote {
 public:
     // The loader's empty note, filled by Serialize.
     CNote();
+    // The same, created at `created`: a loader reads the clock once per file.
+    explicit CNote(const COleDateTime& created);
     CNote(int type, const std::string& title, const std::string& text, const COleDateTime& start,
           WORD categoryID);
     // The defaults, then CopyFrom(src).

@@ -203,24 +203,24 @@ void CNoteManager::Load(CDataFileReader& in, int clearHistoryDays) {
     const COleDateTime now = COleDateTime::GetCurrentTime();
     for (std::int32_t i = 0; i < count; ++i) {
         std::unique_ptr<CNote> note;
-        in.Read([&note](CArchive& ar) { note = LoadRecord(ar); });
+        in.Read([&note, &now](CArchive& ar) { note = LoadRecord(ar, now); });
         if (note && KeepLoaded(*note, now, clearHistoryDays)) Add(std::move(note));
     }
 }
 
-std::unique_ptr<CNote> CNoteManager::LoadRecord(CArchive& ar) {
+std::unique_ptr<CNote> CNoteManager::LoadRecord(CArchive& ar, const COleDateTime& now) {
     std::int32_t kind = 0;
     ar >> kind;
     std::unique_ptr<CNote> note;
     switch (kind) {
     case kNoteMemo:
-        note = std::make_unique<CNote>();
+        note = std::make_unique<CNote>(now);
         break;
     case kNoteOneTime:
-        note = std::make_unique<COneTimeNote>();
+        note = std::make_unique<COneTimeNote>(now);
         break;
     case kNoteRecurring:
-        note = std::make_unique<CRecurringNote>();
+        note = std::make_unique<CRecurringNote>(now);
         break;
     case kNoteHoliday:
         return nullptr; // holidays are never stored; the entry carries nothing more

@@ -105,7 +105,8 @@ private:
     // Whether the note's ID lies in the range of its kind.
     static bool IsOwnID(const CNote& note);
 
-    static std::unique_ptr<CNote> LoadRecord(CArchive& ar);
+    // One record; the empty note it fills is made at now.
+    static std::unique_ptr<CNote> LoadRecord(CArchive& ar, const COleDateTime& now);
     static bool KeepLoaded(const CNote& note, const COleDateTime& now, int clearHistoryDays);
 
     void SortNotes(std::vector<CNote*>& notes, int sortOrder) const;
