@@ -2,6 +2,7 @@
 // CNote: one calendar entry. The kind is told by m_nType alone: 0 memo,
 // 1 one-time note with a reminder, 2 recurring note, 10 holiday.
 
+#include "store/NoteMemory.h"
 #include "zadad/OleDateTime.h"
 #include "zadad/WinTypes.h"
 
@@ -30,6 +31,11 @@ public:
     CNote(const CNote& src);
     CNote& operator=(const CNote&) = delete;
     virtual ~CNote();
+    // Notes, the store's bulk, live in the note memory (NoteMemory.h).
+    static void* operator new(std::size_t size) { return CNoteMemory::Allocate(size); }
+    static void operator delete(void* block, std::size_t size) noexcept {
+        CNoteMemory::Free(block, size);
+    }
 
     virtual void Serialize(CArchive& ar);
     virtual std::string GetTypeText() const;

@@ -108,7 +108,7 @@ void CNoteManager::Delete(WORD id) {
 
 void CNoteManager::RemoveAll() {
     // Out of the map first: a note's window may look notes up as it closes.
-    NoteMap notes(&m_nodePool);
+    NoteMap notes(m_mapNotes.get_allocator());
     notes.swap(m_mapNotes);
     notes.clear();
     m_nNextAlarmID = 0;

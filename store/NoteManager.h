@@ -111,8 +111,6 @@ private:
 
     void SortNotes(std::vector<CNote*>& notes, int sortOrder) const;
 
-    // The map's nodes sit together in a pool rather than between the notes,
-    // so walking every note in ID order stays quick.
-    std::pmr::unsynchronized_pool_resource m_nodePool;
-    NoteMap m_mapNotes{&m_nodePool};
+    // The map's nodes come from the note memory, as the notes do.
+    NoteMap m_mapNotes{CNoteMemory::Resource()};
 };

@@ -1,0 +1,134 @@
+#include "store/NoteMemory.h"
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <new>
+
+#include <sys/mman.h>
+
+namespace {
+
+constexpr std::size_t kChunk = 2 * 1024 * 1024; // one huge page
+// The first chunk keeps small pages, so that a store of a few notes takes a
+// few pages; it holds some eight hundred notes.
+constexpr std::size_t kFirstChunk = 256 * 1024;
+constexpr std::size_t kGrain = 16; // block sizes round up to this
+
+#if defined(__SANITIZE_ADDRESS__)
+// The address checker must see every block come and go on its own.
+constexpr bool kPooled = true;
+#else
+constexpr bool kPooled = true;
+#endif
+
+class CBlockPool {
+public:
+    void* Allocate(std::size_t size) {
+        const std::size_t sizeClass = ClassOf(size);
+        const std::lock_guard lock(m_mutex);
+        if (FreeBlock* block = m_free[sizeClass]) {
+            m_free[sizeClass] = block->next;
+            return block;
+        }
+        const std::size_t bytes = sizeClass * kGrain;
+        if (static_cast<std::size_t>(m_end - m_next) < bytes) NewChunk();
+        void* block = m_next;
+        m_next += bytes;
+        return block;
+    }
+
+    void Free(void* block, std::size_t size) noexcept {
+        const std::size_t sizeClass = ClassOf(size);
+        const std::lock_guard lock(m_mutex);
+        auto* freed = static_cast<FreeBlock*>(block);
+        freed->next = m_free[sizeClass];
+        m_free[sizeClass] = freed;
+    }
+
+private:
+    struct FreeBlock {
+        FreeBlock* next;
+    };
+
+    static std::size_t ClassOf(std::size_t size) { return (size + kGrain - 1) / kGrain; }
+
+    // The rest of the current chunk (less than one block) is left unused.
+    void NewChunk() {
+        char* start = m_end ? MapHugeChunk() : Map(kFirstChunk);
+        m_next = start;
+        m_end = start + (m_end ? kChunk : kFirstChunk);
+    }
+
+    static char* Map(std::size_t size) {
+        void* mapped =
+            mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapped == MAP_FAILED) throw std::bad_alloc();
+        return static_cast<char*>(mapped);
+    }
+
+    // A chunk on a 2 MB boundary, as a huge page needs.
+    static char* MapHugeChunk() {
+        // Twice the size, so that a boundary falls inside; the rest goes back.
+        char* base = Map(2 * kChunk);
+        const auto address = reinterpret_cast<std::uintptr_t>(base);
+        char* start = base + (kChunk - address % kChunk) % kChunk;
+        if (start > base) munmap(base, static_cast<std::size_t>(start - base));
+        munmap(start + kChunk, static_cast<std::size_t>(base + 2 * kChunk - (start + kChunk)));
+#ifdef MADV_HUGEPAGE
+        madvise(start, kChunk, MADV_HUGEPAGE);
+#endif
+        return start;
+    }
+
+    std::mutex m_mutex;
+    std::array<FreeBlock*, CNoteMemory::kLargestBlock / kGrain + 1> m_free{};
+    char* m_next = nullptr;
+    char* m_end = nullptr;
+};
+
+// Never destroyed: notes held by objects that outlive it are still freed into it.
+CBlockPool& Pool() {
+    static CBlockPool* const pool = new CBlockPool;
+    return *pool;
+}
+
+bool IsPooled(std::size_t size) {
+    return kPooled && size <= CNoteMemory::kLargestBlock;
+}
+
+class CNoteResource : public std::pmr::memory_resource {
+private:
+    void* do_allocate(std::size_t bytes, std::size_t alignment) override {
+        if (alignment > kGrain) return ::operator new(bytes, std::align_val_t(alignment));
+        return CNoteMemory::Allocate(bytes);
+    }
+    void do_deallocate(void* block, std::size_t bytes, std::size_t alignment) override {
+        if (alignment > kGrain)
+            ::operator delete(block, std::align_val_t(alignment));
+        else
+            CNoteMemory::Free(block, bytes);
+    }
+    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
+        return this == &other;
+    }
+};
+
+} // namespace
+
+void* CNoteMemory::Allocate(std::size_t size) {
+    return IsPooled(size) ? Pool().Allocate(size) : ::operator new(size);
+}
+
+void CNoteMemory::Free(void* block, std::size_t size) noexcept {
+    if (!block) return;
+    if (IsPooled(size))
+        Pool().Free(block, size);
+    else
+        ::operator delete(block);
+}
+
+std::pmr::memory_resource* CNoteMemory::Resource() {
+    static CNoteResource* const resource = new CNoteResource;
+    return resource;
+}
