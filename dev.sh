@@ -3,6 +3,7 @@
 #   ./dev.sh run        install what is needed, build, start the program
 #   ./dev.sh test       install what is needed, build, run every test
 #   ./dev.sh sanitize   build the tests with AddressSanitizer and UBSan and run them
+#   ./dev.sh package    build the Debian package orrindale_<version>_<arch>.deb here
 #   ./dev.sh install    only install the Debian packages
 #   ./dev.sh build      only build (into build/)
 set -euo pipefail
@@ -15,6 +16,10 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth ccache
   pulseaudio pulseaudio-utils
+  poppler-utils
+  libical-dev python3-icalendar python3-dateutil
+  desktop-file-utils appstream groff-base man-db dpkg-dev binutils file
+  dbus
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -72,8 +77,20 @@ case "${1:-}" in
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DORRINDALE_SANITIZE=ON -DORRINDALE_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
     ;;
+  package)
+    install_packages
+    # Only what the package holds, for /usr, in a folder of its own.
+    rm -f build-deb/orrindale_*.deb
+    build build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+      -DORRINDALE_TESTS=OFF -DORRINDALE_BENCH=OFF
+    (cd build-deb && cpack -G DEB >/dev/null)
+    deb=$(basename build-deb/orrindale_*.deb)
+    mv "build-deb/$deb" .
+    packaging/check-deb.sh "$deb" build-deb/installed-files.txt
+    echo "Install it with: sudo apt-get install ./$deb"
+    ;;
   *)
-    sed -n '2,7p' "$0"
+    sed -n '2,8p' "$0"
     exit 2
     ;;
 esac

@@ -31,6 +31,8 @@ AlmanacLocation AlmanacLocationOf(const CCalendarData& data) {
 AlmanacLine MakeAlmanacLine(const COleDateTime& date, const AlmanacLocation& location,
                             const std::string& timeFormat) {
     AlmanacLine line;
+    line.sunriseTime.SetStatus(COleDateTime::invalid);
+    line.sunsetTime.SetStatus(COleDateTime::invalid);
     if (date.GetStatus() != COleDateTime::valid) return line;
     line.dayAndWeek = DayAndWeek(date);
 
@@ -42,6 +44,8 @@ AlmanacLine MakeAlmanacLine(const COleDateTime& date, const AlmanacLocation& loc
     if (sunrise.GetStatus() == COleDateTime::valid) {
         line.sunrise = sunrise.Format(timeFormat.c_str());
         line.sunset = sunset.Format(timeFormat.c_str());
+        line.sunriseTime = sunrise;
+        line.sunsetTime = sunset;
     }
     return line;
 }

@@ -25,6 +25,9 @@ struct AlmanacLine {
     std::string dayAndWeek; // "%d day / %d week"
     std::string sunrise;    // empty in polar day or night
     std::string sunset;
+    // The two times themselves; status invalid in polar day or night.
+    COleDateTime sunriseTime;
+    COleDateTime sunsetTime;
 };
 
 // The three strings for date (its day counts, the time of day does not). The

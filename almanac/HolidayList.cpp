@@ -72,25 +72,25 @@ int CHolidayList::AddLine(CNoteManager& manager, const std::string& line) {
     return AddHoliday(manager, CHolidayNote::FromLine(line)) == AddResult::kAdded ? 1 : 0;
 }
 
-void CHolidayList::Load(CNoteManager& manager) {
+CHolidayList::ReadResult CHolidayList::Load(CNoteManager& manager, const std::string& path) {
     std::string content;
-    const ReadResult result = ReadFile(content);
-    if (result == ReadResult::kMissing || result == ReadResult::kCannotOpen) return;
+    const ReadResult result = ReadFile(content, path);
+    if (result == ReadResult::kMissing || result == ReadResult::kCannotOpen) return result;
     bool first = true;
     for (const std::string& line : SplitLines(content)) {
         if (AddHoliday(manager, HolidayOf(line, first)) == AddResult::kNoIDLeft) {
             ReportHolidaysSkipped();
-            return;
+            return result;
         }
         first = false;
     }
     if (result == ReadResult::kReadError)
         ShowMessage("Data Read Error!", kCaptionProgram, CMessageBox::kIconStop);
+    return result;
 }
 
-CHolidayList::ReadResult CHolidayList::ReadFile(std::string& content) {
+CHolidayList::ReadResult CHolidayList::ReadFile(std::string& content, std::string path) {
     content.clear();
-    std::string path = kFileName;
     if (!CUtility::FindFile(path)) return ReadResult::kMissing;
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return ReadResult::kCannotOpen;

@@ -31,14 +31,16 @@ public:
     // be opened: no holidays and no message. Lines may end in CR LF, LF or CR; lines that are no
     // holiday are skipped. An error while reading shows "Data Read Error!" and keeps what was read;
     // once the holiday IDs are used up the rest of the file is skipped with a warning.
-    static void Load(CNoteManager& manager);
+    // path may name another file than the program directory's; the result
+    // tells how reading it went.
+    static ReadResult Load(CNoteManager& manager, const std::string& path = kFileName);
 
     // Adds the holiday of one line; 1 when a record was added, else 0.
     static int AddLine(CNoteManager& manager, const std::string& line);
 
     // The whole file as it lies on disk. After a read error content holds
     // what was read before it.
-    static ReadResult ReadFile(std::string& content);
+    static ReadResult ReadFile(std::string& content, std::string path = kFileName);
     // The lines of content exactly as they stand, each with its own line end
     // (CR LF, LF or CR; only the last may have none).
     static std::vector<std::string> SplitLines(const std::string& content);

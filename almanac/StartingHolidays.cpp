@@ -4,14 +4,8 @@
 #include "store/SafeFile.h"
 #include "zadad/Utility.h"
 
-#include <filesystem>
-
-namespace fs = std::filesystem;
-
 std::string CStartingHolidays::DeliveredFile() {
-    const std::string bin = CUtility::GetExecutableDirectory();
-    if (bin.empty()) return std::string();
-    return (fs::path(bin).parent_path() / "share" / "orrindale" / CHolidayList::kFileName).string();
+    return CUtility::GetDeliveredFile(std::string("orrindale/") + CHolidayList::kFileName);
 }
 
 BOOL CStartingHolidays::Provide() {

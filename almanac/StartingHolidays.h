@@ -10,8 +10,8 @@
 
 class CStartingHolidays {
 public:
-    // Where the delivered file lies: ../share/orrindale/Holiday.txt from the
-    // directory of the running executable.
+    // Where the delivered file lies: share/orrindale/Holiday.txt beside the
+    // running executable's bin directory.
     static std::string DeliveredFile();
 
     // Copies the delivered file into the program directory when that has no

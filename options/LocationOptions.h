@@ -1,7 +1,8 @@
 #pragma once
 // The values of the "Other" page: where the user is and the time zone, as
 // whole numbers with a hemisphere and a sign, converted from and to the
-// signed degrees and hours the settings keep.
+// signed degrees and hours the settings keep; and whether the program starts
+// with the desktop session.
 //
 // The sign of a coordinate sits on its degrees. A place less than one degree
 // from the equator or the prime meridian has 0 whole degrees, so its
@@ -50,4 +51,7 @@ public:
     BOOL m_bShowSunInfo = 0;
     int m_nLatHemisphere = kNorth;
     int m_nLongHemisphere = kWest;
+    // No setting of the data file: whether the autostart entry is there
+    // (COptionValues reads it and writes it back).
+    BOOL m_bStartWithSession = 0;
 };

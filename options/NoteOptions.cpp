@@ -1,5 +1,6 @@
 #include "options/NoteOptions.h"
 
+#include "options/ProgramSettings.h"
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 
@@ -13,6 +14,7 @@ CNoteOptions CNoteOptions::FromData(const CCalendarData& data) {
     o.m_bStopAfter = data.m_nStopAlarmSeconds >= 1;
     o.m_nStopSeconds = std::max(data.m_nStopAlarmSeconds, 0);
     o.m_nAlarmSound = data.m_nAlarmSound;
+    o.m_bDesktopNotification = g_bDesktopNotification;
     // "Never" is stored as -1 (or anything not above 0) and shown as 0.
     o.m_nHistoryDays = std::max(data.m_nClearHistoryDays, 0);
     o.m_bClearHistory = o.m_nHistoryDays > 0;
@@ -28,6 +30,7 @@ void CNoteOptions::ToData(CCalendarData& data) const {
     data.m_strWaveFile = m_strWaveFile;
     data.m_nStopAlarmSeconds = m_bStopAfter ? m_nStopSeconds : 0;
     data.m_nAlarmSound = m_nAlarmSound;
+    g_bDesktopNotification = m_bDesktopNotification;
     data.m_nClearHistoryDays = m_bClearHistory ? m_nHistoryDays : -1;
     data.m_bSaveHistory = m_bSaveHistory;
 }

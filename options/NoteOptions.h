@@ -1,6 +1,7 @@
 #pragma once
-// The values of the "Note" page: the alarm signal, when it stops, whether new
-// reminders show their countdown, the history and the first day of the week.
+// The values of the "Note" page: the alarm signal, when it stops, whether a
+// ringing alarm also shows a desktop notification, whether new reminders show
+// their countdown, the history and the first day of the week.
 
 #include "zadad/WinTypes.h"
 
@@ -29,7 +30,8 @@ public:
     BOOL m_bShowCountdownDefault = 1;
     BOOL m_bStopAfter = 1; // "Stop alarm after"
     int m_nStopSeconds = 60;
-    BOOL m_bClearHistory = 1; // "Clear History After "
+    BOOL m_bDesktopNotification = 1; // "Also show a desktop notification"
+    BOOL m_bClearHistory = 1;        // "Clear History After "
     int m_nHistoryDays = 30;
     BOOL m_bSaveHistory = 1;
 };

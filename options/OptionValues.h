@@ -2,8 +2,9 @@
 // Everything the options sheet edits, filled from the settings when the sheet
 // opens and written back when it is confirmed: the "Note" and "Appearance"
 // values always, the holidays, categories and location only from the pages
-// the user opened. Then the data file is saved and read back, so that every
-// part of the program works with the new settings.
+// the user opened. The program's own settings file and the autostart entry
+// are written when their choice changed. Then the data file is saved and
+// read back, so that every part of the program works with the new settings.
 
 #include "options/AppearanceOptions.h"
 #include "options/CategoryOptions.h"

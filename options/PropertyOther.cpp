@@ -53,16 +53,19 @@ CPropertyOther::CPropertyOther(CLocationOptions& values, bool& opened, QWidget* 
         new QCheckBox(QStringLiteral("Show Sunrise/Sunset Information"), this), "showSun");
     m_pDaylight =
         CDialogLayout::Named(new QCheckBox(QStringLiteral("Daylight Saving"), this), "daylight");
+    m_pStartWithSession = CDialogLayout::Named(
+        new QCheckBox(QStringLiteral("Start with the desktop session"), this), "startWithSession");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pShowSun);
     layout->addWidget(CreateLocationGrid());
     layout->addWidget(CreateZoneRow());
     layout->addWidget(m_pDaylight);
     layout->addStretch(1);
+    layout->addWidget(m_pStartWithSession);
     connect(m_pShowSun, &QCheckBox::clicked, this, &CPropertyOther::UpdateEnabled);
     CTabOrder::Set({m_pShowSun, m_pLatSide, m_pLatDeg, m_pLatMin, m_pLatSec, m_pLongSide,
                     m_pLongDeg, m_pLongMin, m_pLongSec, m_pZoneSign, m_pZoneHours, m_pZoneMinutes,
-                    m_pDaylight});
+                    m_pDaylight, m_pStartWithSession});
 }
 
 QWidget* CPropertyOther::CreateLocationGrid() {
@@ -137,6 +140,7 @@ void CPropertyOther::ShowValues() {
     m_pZoneHours->setCurrentIndex(v.m_nZoneHours);
     m_pZoneMinutes->SetValue(static_cast<int>(v.m_nZoneMinutes));
     m_pDaylight->setChecked(v.m_bDaylightSaving);
+    m_pStartWithSession->setChecked(v.m_bStartWithSession);
 }
 
 void CPropertyOther::UpdateEnabled() {
@@ -170,6 +174,7 @@ bool CPropertyOther::Leave() {
     read.m_nZoneHours = std::max(m_pZoneHours->currentIndex(), 0);
     read.m_bShowSunInfo = m_pShowSun->isChecked();
     read.m_bDaylightSaving = m_pDaylight->isChecked();
+    read.m_bStartWithSession = m_pStartWithSession->isChecked();
     if (!read.IsZoneInRange()) {
         CMessageBox::Current().Show(CLocationOptions::kZoneMessage, kCaptionProgram,
                                     CMessageBox::kIconWarning, CMessageBox::kButtonsOk);

@@ -2,7 +2,7 @@
 // CPropertyOther: the "Other" page of the options: whether the almanac line
 // shows sunrise and sunset, and where the user is: latitude and longitude in
 // degrees, minutes and seconds with their hemispheres, the time zone and
-// daylight saving.
+// daylight saving; and whether the program starts with the desktop session.
 
 #include "options/OptionPage.h"
 
@@ -44,4 +44,5 @@ private:
     QComboBox* m_pZoneHours = nullptr;
     CNumberField* m_pZoneMinutes = nullptr;
     QCheckBox* m_pDaylight = nullptr;
+    QCheckBox* m_pStartWithSession = nullptr;
 };

@@ -45,8 +45,8 @@ CPropertyTime::CPropertyTime(CNoteOptions& values, QWidget* parent)
     ShowValues();
     ConnectControls();
     CTabOrder::Set({m_pSpeaker, m_pWaveFile, m_pBrowse, m_pPlay, m_pMute, m_pStopAfter, m_pSeconds,
-                    m_pShowCountdown, m_pSaveHistory, m_pClearHistory, m_pDays, m_pSunday,
-                    m_pMonday});
+                    m_pDesktopNotification, m_pShowCountdown, m_pSaveHistory, m_pClearHistory,
+                    m_pDays, m_pSunday, m_pMonday});
     m_pSeconds->setAccessibleName(QStringLiteral("Seconds"));
     m_pDays->setAccessibleName(QStringLiteral("Days"));
 }
@@ -75,6 +75,9 @@ QWidget* CPropertyTime::CreateAlarmGroup() {
         Layout::Named(new QCheckBox(QStringLiteral("Stop alarm after"), group), "stopAfter");
     m_pSeconds = Layout::Named(new CNumberField(0, kMaxSeconds, group), "seconds");
     m_pSeconds->setMaximumWidth(60);
+    m_pDesktopNotification =
+        Layout::Named(new QCheckBox(QStringLiteral("Also show a desktop notification"), group),
+                      "desktopNotification");
     m_pShowCountdown = Layout::Named(
         new QCheckBox(QStringLiteral("Show count down by default"), group), "showCountdown");
 
@@ -86,6 +89,7 @@ QWidget* CPropertyTime::CreateAlarmGroup() {
     layout->addLayout(Layout::Row({m_pMute}));
     layout->addLayout(
         Layout::Row({m_pStopAfter, m_pSeconds, new QLabel(QStringLiteral("seconds"), group)}));
+    layout->addLayout(Layout::Row({m_pDesktopNotification}));
     layout->addLayout(Layout::Row({m_pShowCountdown}));
     return group;
 }
@@ -133,6 +137,7 @@ void CPropertyTime::ShowValues() {
     m_pStopAfter->setChecked(m_values.m_bStopAfter);
     m_pSeconds->SetValue(m_values.m_nStopSeconds);
     m_pSeconds->setEnabled(m_values.m_bStopAfter);
+    m_pDesktopNotification->setChecked(m_values.m_bDesktopNotification);
 
     const bool save = m_values.m_bSaveHistory;
     m_pSaveHistory->setChecked(save);
@@ -266,6 +271,7 @@ bool CPropertyTime::Leave() {
     if (read.m_bStopAfter && !m_pSeconds->ReadValue(read.m_nStopSeconds)) return false;
     if (read.m_bClearHistory && !m_pDays->ReadValue(read.m_nHistoryDays)) return false;
     read.m_bShowCountdownDefault = m_pShowCountdown->isChecked();
+    read.m_bDesktopNotification = m_pDesktopNotification->isChecked();
     read.m_bSaveHistory = m_pSaveHistory->isChecked();
     read.m_nAlarmSound = CNoteOptions::ChosenSound(ChosenRadio(), read.m_strWaveFile);
     m_values = read;

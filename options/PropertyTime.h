@@ -1,7 +1,8 @@
 #pragma once
 // CPropertyTime: the "Note" page of the options: the alarm signal (speaker,
-// wave file with a preview, mute), when it stops, whether new reminders show
-// their countdown, the history and the first day of the week.
+// wave file with a preview, mute), when it stops, whether a ringing alarm also
+// shows a desktop notification, whether new reminders show their countdown,
+// the history and the first day of the week.
 
 #include "options/NoteOptions.h"
 #include "options/OptionPage.h"
@@ -52,6 +53,7 @@ private:
     QLabel* m_pWaveProblem = nullptr; // the wave file cannot be played
     QCheckBox* m_pStopAfter = nullptr;
     CNumberField* m_pSeconds = nullptr;
+    QCheckBox* m_pDesktopNotification = nullptr;
     QCheckBox* m_pShowCountdown = nullptr;
     QCheckBox* m_pSaveHistory = nullptr;
     QCheckBox* m_pClearHistory = nullptr;

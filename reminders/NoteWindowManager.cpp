@@ -2,6 +2,7 @@
 
 #include "reminders/NotePlacement.h"
 #include "reminders/NoteWnd.h"
+#include "store/CalendarData.h"
 #include "store/Note.h"
 
 #include <QGuiApplication>
@@ -77,6 +78,27 @@ void CNoteWindowManager::ShowNotesAt(const std::vector<CNote*>& notes, int x, in
 
 void CNoteWindowManager::NotesChanged() const {
     if (m_onChanged) m_onChanged();
+}
+
+void CNoteWindowManager::AlarmStarted(const CNote& note) const {
+    if (m_pAlarmListener) m_pAlarmListener->AlarmStarted(note);
+}
+
+void CNoteWindowManager::AlarmEnded(WORD id) const {
+    if (m_pAlarmListener) m_pAlarmListener->AlarmEnded(id);
+}
+
+CNoteWnd* CNoteWindowManager::WindowOf(WORD id) const {
+    const CNote* note = m_data.LookupNote(id);
+    return note ? WindowOf(*note) : nullptr;
+}
+
+void CNoteWindowManager::AcknowledgeAlarm(WORD id) {
+    if (CNoteWnd* window = WindowOf(id)) window->AnswerAlarm(false, 0, 0);
+}
+
+void CNoteWindowManager::SnoozeAlarm(WORD id, int hours, int minutes) {
+    if (CNoteWnd* window = WindowOf(id)) window->AnswerAlarm(true, hours, minutes);
 }
 
 bool CNoteWindowManager::RunProperties(CNote& note, QWidget* parent) const {

@@ -150,9 +150,9 @@ QRect CNoteWnd::InitialRect(Mode mode, int x, int y) const {
 }
 
 void CNoteWnd::NoteDeleted() {
-    m_pNote = nullptr;
     m_ringTimer.stop();
-    m_signal.End();
+    EndRinging();
+    m_pNote = nullptr;
     Destroy();
 }
 
@@ -315,6 +315,7 @@ void CNoteWnd::StartAlarm(bool existedBefore) {
     activateWindow();
     m_pSnooze->Ok()->setFocus(Qt::OtherFocusReason);
     update();
+    m_manager.AlarmStarted(*m_pNote);
 }
 
 void CNoteWnd::RingTick() {
@@ -327,19 +328,30 @@ void CNoteWnd::AcknowledgeAlarm() {
     int hours = 0;
     int minutes = 0;
     if (!m_pSnooze->Read(hours, minutes)) return; // the alarm goes on
+    AnswerAlarm(m_pSnooze->IsTicked(), hours, minutes);
+}
+
+void CNoteWnd::AnswerAlarm(bool snooze, int hours, int minutes) {
+    if (!m_bAlarm || m_bBusy || !m_pNote) return;
     m_bBusy = true;
     m_ringTimer.stop();
     StoreFields();
     const WORD id = static_cast<WORD>(m_pNote->m_nID);
-    m_signal.End();
+    EndRinging();
     m_bAlarm = false;
-    if (m_pSnooze->IsTicked())
+    if (snooze)
         m_manager.Scheduler().Snooze(id, hours, minutes);
     else
         m_manager.Scheduler().Acknowledge(id);
     // A note that was retired has taken its window with it.
     if (m_pNote) FinishAlarm();
     m_bBusy = false;
+}
+
+void CNoteWnd::EndRinging() {
+    if (!m_signal.IsRinging()) return;
+    m_signal.End();
+    if (m_pNote) m_manager.AlarmEnded(static_cast<WORD>(m_pNote->m_nID));
 }
 
 void CNoteWnd::FinishAlarm() {

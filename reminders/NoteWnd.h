@@ -57,6 +57,9 @@ public:
     // "OK": snoozes, or acknowledges the alarm; then the window returns to
     // the desktop or closes.
     void AcknowledgeAlarm();
+    // What "OK" does with the snooze given instead of read from the snooze
+    // row (a desktop notification's buttons). Nothing unless ringing.
+    void AnswerAlarm(bool snooze, int hours, int minutes);
     void UpdateCountdown(const COleDateTime& now);
     // Typed text reaches the note as soon as the keys have been handled:
     // the program may be told to save and end at any moment after.
@@ -120,6 +123,8 @@ private:
     void RunProperties();
     void ToggleCountdown();
     void FinishAlarm();
+    // The ringing ends, and whoever listens to alarms is told.
+    void EndRinging();
     void ReturnToDesktop();
     void LeavePressedEdges(const QPoint& pos);
     void Detach();

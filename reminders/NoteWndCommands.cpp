@@ -54,7 +54,7 @@ void CNoteWnd::DeleteNote() {
     m_bBusy = true;
     CSharedWave::Stop();
     m_ringTimer.stop();
-    m_signal.End();
+    EndRinging();
     m_bAlarm = false;
     m_manager.Scheduler().Delete(static_cast<WORD>(m_pNote->m_nID));
     if (m_pNote) { // a note the flows would not delete still loses its window

@@ -62,6 +62,8 @@ const std::unordered_map<int, const char*>& Table() {
         {32803, "About"},
         {32804, "Options"},
         {32807, "Calendar"},
+        {32808, "Export Calendar…"},
+        {32809, "Import Calendar…"},
 
         // Edit commands of the rich text fields' menu.
         {57634, "Copy"},

@@ -1,5 +1,8 @@
 #include "shell/CalendarApp.h"
 
+#include "options/ProgramSettings.h"
+#include "reminders/AlarmNotifier.h"
+#include "reminders/DBusNotifications.h"
 #include "reminders/NoteWindowManager.h"
 #include "reminders/QtAudioBackEnd.h"
 #include "res/Resources.h"
@@ -26,8 +29,11 @@ CCalendarApp::CCalendarApp(int& argc, char** argv) : QApplication(argc, argv) {
 CCalendarApp::~CCalendarApp() {
     m_calendar.reset();
     m_editorCommands.reset();
+    // The notes go with the tray; their ringing windows tell the notifier.
     m_tray.reset();
     m_noteWindows.reset();
+    m_notifier.reset();
+    m_notifications.reset();
     m_audio.reset();
     CMessageBox::Install(nullptr);
 }
@@ -37,11 +43,16 @@ bool CCalendarApp::InitInstance(const CCommandLine& commandLine, CSingleInstance
     CMessageBox::Install(&m_messageBox);
     instance.Listen();
     connect(&instance, &CSingleInstance::CommandReceived, this, &CCalendarApp::OnCommandLine);
+    CProgramSettings::Load();
     m_audio = std::make_unique<CQtAudioBackEnd>();
     m_tray = std::make_unique<CTrayWnd>(std::make_unique<CSystemTrayIcon>());
     m_noteWindows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
     m_noteWindows->SetChangeHandler([this] { m_tray->NotesChanged(); });
     m_tray->SetNoteWindows(m_noteWindows.get());
+    m_notifications = std::make_unique<CDBusNotifications>();
+    m_notifier = std::make_unique<CAlarmNotifier>(*m_notifications, *m_noteWindows,
+                                                  [] { return g_bDesktopNotification != 0; });
+    m_noteWindows->SetAlarmListener(m_notifier.get());
     m_editorCommands = std::make_unique<CEditorCommands>(*m_tray, m_noteWindows.get());
     m_calendar = std::make_unique<CCalendarRunner>(*m_tray, *m_editorCommands, m_noteWindows.get());
     // exit, not quit: quit first asks every window to close, and a ringing

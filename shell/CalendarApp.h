@@ -11,8 +11,10 @@
 
 #include <memory>
 
+class CAlarmNotifier;
 class CCalendarRunner;
 class CCommandLine;
+class CDBusNotifications;
 class CEditorCommands;
 class CNoteWindowManager;
 class CQtAudioBackEnd;
@@ -40,6 +42,9 @@ private:
     std::unique_ptr<CQtAudioBackEnd> m_audio;
     std::unique_ptr<CTrayWnd> m_tray;
     std::unique_ptr<CNoteWindowManager> m_noteWindows;
+    // A desktop notification for each ringing alarm.
+    std::unique_ptr<CDBusNotifications> m_notifications;
+    std::unique_ptr<CAlarmNotifier> m_notifier;
     // The note editor and the options sheet, for the tray and the note windows.
     std::unique_ptr<CEditorCommands> m_editorCommands;
     // The calendar window, opened from the tray.

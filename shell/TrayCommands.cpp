@@ -3,15 +3,15 @@
 #include "res/Resources.h"
 #include "res/StringTable.h"
 #include "shell/AboutDlg.h"
+#include "shell/CalendarTransfer.h"
 #include "shell/DataTransfer.h"
 #include "shell/TrayWnd.h"
 #include "store/MessageBox.h"
 #include "views/FileDialog.h"
+#include "zadad/Utility.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -20,6 +20,14 @@ namespace {
 constexpr int kStringHomePage = 61251;
 constexpr unsigned kNoIcon = 0;
 const char* const kDataFilter = "Data Files (*.dat *.Dat *.DAT)";
+const char* const kCalendarFilter = "iCalendar Files (*.ics)";
+
+// A command's text as a dialog's caption, without the dots of the menu.
+QString Caption(int command) {
+    QString text = QString::fromStdString(LoadString(command));
+    if (text.endsWith(QChar(0x2026))) text.chop(1);
+    return text;
+}
 
 void Warn(const std::string& text) {
     CMessageBox::Current().Show(text, kCaptionWarning, CMessageBox::kIconWarning,
@@ -51,6 +59,8 @@ CTrayCommands::CTrayCommands(CTrayWnd& tray) : QObject(&tray), m_tray(tray) {
     AddAction(kCmdAbout, kIconAbout, &CTrayCommands::About);
     AddAction(kCmdExportNotes, kIconExport, &CTrayCommands::ExportNotes);
     AddAction(kCmdImportNotes, kIconImport, &CTrayCommands::ImportNotes);
+    AddAction(kCmdExportCalendar, kIconExport, &CTrayCommands::ExportCalendar);
+    AddAction(kCmdImportCalendar, kIconImport, &CTrayCommands::ImportCalendar);
     AddAction(kCmdOptions, kIconOptions, nullptr);
     AddAction(kCmdNewNote, kIconNewNote, nullptr);
     AddAction(kCmdCalendar, kIconCalendar, nullptr);
@@ -90,13 +100,9 @@ void CTrayCommands::UpdateEnabled() {
 }
 
 QString CTrayCommands::ManualPath() {
-    // Installed under share/orrindale beside the bin directory; a copy right
-    // beside the program wins.
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString beside = dir + QLatin1Char('/') + QLatin1String(kManualName);
-    if (QFileInfo::exists(beside)) return beside;
-    return QDir::cleanPath(dir + QStringLiteral("/../share/orrindale/") +
-                           QLatin1String(kManualName));
+    // With the other documentation, under share/doc/orrindale.
+    return QString::fromStdString(
+        CUtility::GetDeliveredFile(std::string("doc/orrindale/") + kManualName));
 }
 
 void CTrayCommands::Contents() {
@@ -140,4 +146,24 @@ void CTrayCommands::ImportNotes() {
     // Changes not yet written go into the file that the import keeps aside.
     m_tray.FlushChanges();
     if (CDataTransfer::Import(m_tray.Data(), source.toStdString())) m_tray.Reloaded();
+}
+
+void CTrayCommands::ExportCalendar() {
+    const CBusyTray busy(m_tray);
+    if (!busy.IsBusy()) return;
+    const QString target = CFileDialog::GetSaveFileName(
+        nullptr, Caption(kCmdExportCalendar), QStringLiteral("Orrindale.ics"),
+        QLatin1String(kCalendarFilter), QStringLiteral("ics"));
+    if (target.isEmpty() || m_tray.IsClosing()) return;
+    CCalendarTransfer::Export(m_tray.Data(), target.toStdString());
+}
+
+void CTrayCommands::ImportCalendar() {
+    const CBusyTray busy(m_tray);
+    if (!busy.IsBusy()) return;
+    const QString source = CFileDialog::GetOpenFileName(nullptr, Caption(kCmdImportCalendar),
+                                                        QString(), QLatin1String(kCalendarFilter));
+    if (source.isEmpty() || m_tray.IsClosing()) return;
+    // The added notes are saved soon, like any other change.
+    if (CCalendarTransfer::Import(m_tray.Data(), source.toStdString()) > 0) m_tray.NotesChanged();
 }

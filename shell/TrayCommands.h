@@ -20,6 +20,8 @@ enum TrayCommand : int {
     kCmdAbout = 32803,
     kCmdOptions = 32804,
     kCmdCalendar = 32807,
+    kCmdExportCalendar = 32808,
+    kCmdImportCalendar = 32809,
 };
 
 class CTrayCommands : public QObject {
@@ -43,6 +45,8 @@ public:
     void About();
     void ExportNotes();
     void ImportNotes();
+    void ExportCalendar();
+    void ImportCalendar();
 
 private:
     void AddAction(int command, unsigned iconID, void (CTrayCommands::*run)());

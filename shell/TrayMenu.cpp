@@ -32,6 +32,8 @@ std::unique_ptr<QMenu> CTrayMenu::Build(const CTrayCommands& commands, QStyle* s
     QMenu* data = AddSubmenu(*menu, kStringData, resources::kIconData, style);
     data->addAction(commands.Action(kCmdExportNotes));
     data->addAction(commands.Action(kCmdImportNotes));
+    data->addAction(commands.Action(kCmdExportCalendar));
+    data->addAction(commands.Action(kCmdImportCalendar));
     menu->addAction(commands.Action(kCmdOptions));
     menu->addSeparator();
     menu->addAction(commands.Action(kCmdNewNote));
@@ -42,6 +44,7 @@ std::unique_ptr<QMenu> CTrayMenu::Build(const CTrayCommands& commands, QStyle* s
 }
 
 std::vector<int> CTrayMenu::CommandOrder() {
-    return {kCmdContents, kCmdHomePage, kCmdAbout,   kSeparator,   kCmdExportNotes, kCmdImportNotes,
-            kCmdOptions,  kSeparator,   kCmdNewNote, kCmdCalendar, kSeparator,      kCmdExit};
+    return {kCmdContents,    kCmdHomePage,       kCmdAbout,          kSeparator,  kCmdExportNotes,
+            kCmdImportNotes, kCmdExportCalendar, kCmdImportCalendar, kCmdOptions, kSeparator,
+            kCmdNewNote,     kCmdCalendar,       kSeparator,         kCmdExit};
 }

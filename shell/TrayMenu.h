@@ -1,8 +1,8 @@
 #pragma once
 // The tray menu, built afresh for every right-click from the shared command
 // actions: "Help" (Contents, Home Page, About), "Data" (Export Notes, Import
-// Notes), Options, New Note, Calendar and Exit, with separators between the
-// groups. The same order, without the submenus, lays out the window used
+// Notes, Export Calendar, Import Calendar), Options, New Note, Calendar and
+// Exit, with separators between the groups. The same order, without the submenus, lays out the window used
 // when there is no notification area.
 
 #include <QString>

@@ -2,6 +2,7 @@
 // command line to it and ends.
 #include "shell/CalendarApp.h"
 #include "shell/CommandLine.h"
+#include "shell/PlatformChoice.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupLog.h"
 
@@ -16,7 +17,9 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return instance.Notify(QString::fromStdString(commandLine.Text())) ? 0 : 1;
     }
-    CCalendarApp app(argc, argv);
+    // Chosen before the application exists: it connects to the window system.
+    CPlatformArguments qtArguments(argc, argv, CPlatformChoice::FromEnvironment());
+    CCalendarApp app(qtArguments.Count(), qtArguments.Values());
     if (!app.InitInstance(commandLine, instance)) return 1;
     const int result = CCalendarApp::exec();
     // Saved by now: later copies waiting on "exit" may go.

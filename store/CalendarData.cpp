@@ -115,10 +115,7 @@ BOOL CCalendarData::Load() {
         return 1;
     }
     try {
-        CDataFileReader in(path);
-        if (!in.IsOpen())
-            throw CArchiveException(CArchiveException::badFormat, "cannot open " + path);
-        CDataFile::Load(in, *this);
+        ReadDataFile(path);
     } catch (const std::exception&) {
         ReportReadError(path, now);
         return 0;
@@ -128,6 +125,27 @@ BOOL CCalendarData::Load() {
     if (now - m_dtLastSaved > CUtility::OneDay) Save(kBackupFileName);
     m_noteManager.FindNextAlarm();
     return 1;
+}
+
+CCalendarData::ReadOnlyLoad CCalendarData::LoadReadOnly(const std::string& path,
+                                                        std::string& error) {
+    m_noteManager.RemoveAll();
+    LoadHolidays();
+    if (!CSafeFile::Exists(path)) return ReadOnlyLoad::kMissing;
+    try {
+        ReadDataFile(path);
+    } catch (const std::exception& e) {
+        error = e.what();
+        return ReadOnlyLoad::kUnreadable;
+    }
+    m_noteManager.FindNextAlarm();
+    return ReadOnlyLoad::kLoaded;
+}
+
+void CCalendarData::ReadDataFile(const std::string& path) {
+    CDataFileReader in(path);
+    if (!in.IsOpen()) throw CArchiveException(CArchiveException::badFormat, "cannot open " + path);
+    CDataFile::Load(in, *this);
 }
 
 void CCalendarData::LoadHolidays() {

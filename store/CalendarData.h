@@ -46,6 +46,13 @@ public:
     // Rebuilds everything from "Note.Dat"; without it, starts afresh with the
     // welcome note. False (after telling the user) when the file could not be read.
     BOOL Load();
+    // How reading a data file without writing anything went.
+    enum class ReadOnlyLoad { kLoaded, kMissing, kUnreadable };
+    // Reads the data file at path (a full path) as Load does, holidays and the
+    // purge of expired notes included, but in memory only: no backup, no copy
+    // of a damaged file, no message, nothing on disk changes. A missing file
+    // leaves the holidays alone; why a file could not be read goes to error.
+    ReadOnlyLoad LoadReadOnly(const std::string& path, std::string& error);
     void SetHolidayLoader(HolidayLoader loader) { m_holidayLoader = std::move(loader); }
     // The full path of the data file, and of a kept copy of it that failed to load.
     std::string GetDataFilePath() const;
@@ -118,6 +125,8 @@ private:
     // path is a full path; first and now head the file.
     bool WriteFile(const std::string& path, const COleDateTime& first, const COleDateTime& now);
     void LoadHolidays();
+    // Throws when the file cannot be opened or read whole.
+    void ReadDataFile(const std::string& path);
     void StartAfresh(const COleDateTime& now);
     void ReportReadError(const std::string& path, const COleDateTime& now);
     bool KeepDamagedFileBeforeReplacing(const std::string& path);

@@ -69,6 +69,9 @@ public:
     static BOOL IsCurrent(const CNote& note, const COleDateTime& t);
     // The occurrence a view shows for the note at reference time t.
     static COleDateTime GetOccurrence(const CNote& note, const COleDateTime& t);
+    // The date the notes list files, sorts and shows a note under: the
+    // current occurrence of a note with one (no history copy), else its start.
+    static COleDateTime GetListDate(const CNote& note);
 
     // The notes list: active notes of the range and category (0 = all),
     // sorted by sortOrder. True when anything was found.

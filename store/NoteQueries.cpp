@@ -50,6 +50,10 @@ bool OccursOnce(const CNote& note) {
 
 } // namespace
 
+COleDateTime CNoteManager::GetListDate(const CNote& note) {
+    return ListDate(note);
+}
+
 BOOL CNoteManager::IsCurrent(const CNote& note, const COleDateTime& t) {
     if (note.m_nType != kNoteRecurring || note.m_bHistory) return 1;
     if (note.m_dtEnd.GetStatus() == COleDateTime::null) return 1;

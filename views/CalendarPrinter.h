@@ -12,15 +12,21 @@ class QWidget;
 class CCalendarPrinter {
 public:
     // The page's margin on every side, in inches.
-    static constexpr double kMarginInches = 0.8;
+    static constexpr float kMarginInches = 0.8f;
     // The title's size, in tenths of a point.
     static constexpr int kTitleTenths = 120;
+    static constexpr const char* kJobName = "Orrindale";
+    // What the user is told when the printer did not print the page.
+    static constexpr const char* kFailureText = "The calendar could not be printed.";
 
     // Asks which printer and prints; false when cancelled or when the
     // printer would not take the page.
     static bool Print(CalendarPane& pane, QWidget* parent);
-    // Prints the page on a printer already chosen.
+    // Prints the page on a printer already chosen. False when the job could
+    // not be started or the page not finished: the job is then aborted and
+    // the user told, so that nobody waits for a page that never comes.
     static bool PrintTo(QPrinter& printer, CalendarPane& pane);
-    // The page itself, inside area: the title centred at the top, the grid below.
+    // The page itself, inside area: the title centred at the top, the grid
+    // below it from twice the title's height down.
     static void DrawPage(QPainter& painter, const QRect& area, CalendarPane& pane);
 };

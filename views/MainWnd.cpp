@@ -11,6 +11,7 @@
 #include "views/MainWndCommands.h"
 #include "views/MonthChoice.h"
 #include "views/MonthListPopup.h"
+#include "views/NoteListWnd.h"
 #include "views/RegionButton.h"
 #include "views/ViewColors.h"
 #include "views/WindowPlacement.h"
@@ -99,6 +100,7 @@ CMainWnd::CMainWnd(CCalendarData& data, CCalendarActions& actions, QWidget* pare
     ApplyColors();
     CreateControls();
     CreatePane();
+    CreateList();
     Measure();
     m_pButtons =
         new CMainWndButtons(this, &m_windowTexture, &m_toolbarTexture, m_measures.filterWidth);
@@ -106,11 +108,7 @@ CMainWnd::CMainWnd(CCalendarData& data, CCalendarActions& actions, QWidget* pare
     m_pButtons->SetFilterTextColor(m_look.frameText);
     m_pButtons->LatchFilter(m_data.m_nListFilter);
     m_pButtons->SetMonthMode(m_pPane->IsMonthMode());
-    m_pButtons->ShowSetFor(true);
-    // The notes list is not part of the program yet: its button and filters wait for it.
-    for (const int id :
-         {kMainListView, kMainFilterToday, kMainFilterWeek, kMainFilterMonth, kMainFilterAll})
-        Button(id)->setEnabled(false);
+    SwitchView(m_data.m_bCalendarView != 0);
     PlaceOnScreen();
     LayOut();
     UpdateAlmanac(m_pPane->SelectedDate());
@@ -205,6 +203,7 @@ void CMainWnd::LayOut() {
     m_pHistory->setGeometry(m_layout.history);
     m_pRecurrence->setGeometry(m_layout.recurrence);
     m_pPane->setGeometry(m_layout.view);
+    m_pList->setGeometry(m_layout.view);
     update();
 }
 
@@ -214,7 +213,7 @@ CRegionButton* CMainWnd::Button(int id) const {
 
 void CMainWnd::RunCommand(int id) {
     if (const int note = NoteCommandOf(id)) {
-        m_pPane->OnCommand(note);
+        RunNoteCommand(note);
         return;
     }
     if (NavigationStep(id, true) != 0) {
@@ -233,6 +232,15 @@ void CMainWnd::RunCommand(int id) {
         break;
     case kMainMonthView:
         SetMonthMode(true);
+        break;
+    case kMainListView:
+        SwitchView(false);
+        break;
+    case kMainFilterToday:
+    case kMainFilterWeek:
+    case kMainFilterMonth:
+    case kMainFilterAll:
+        SetListFilter(id);
         break;
     case kMainPrint:
         CCalendarPrinter::Print(*m_pPane, this);
@@ -262,9 +270,7 @@ void CMainWnd::RunCommand(int id) {
 void CMainWnd::SetMonthMode(bool month) {
     m_pPane->SetMode(month);
     m_pButtons->SetMonthMode(month);
-    // The calendar is the view chosen.
-    m_data.m_bCalendarView = 1;
-    DrawMonthTitle();
+    SwitchView(true);
 }
 
 void CMainWnd::MoveBy(int command) {
@@ -274,16 +280,18 @@ void CMainWnd::MoveBy(int command) {
 
 void CMainWnd::RefreshViews() {
     m_pPane->Refresh(false);
+    m_pList->Refill();
     DrawMonthTitle();
 }
 
 void CMainWnd::NotesChangedElsewhere() {
     m_pPane->Refresh(true);
+    m_pList->Refill();
 }
 
 void CMainWnd::OnCategoryChosen(int index) {
     m_data.m_nCategoryFilter = m_pCategory->itemData(index).toInt();
-    m_pPane->Refresh(false);
+    RefreshCurrentView();
 }
 
 void CMainWnd::RunOptions() {

@@ -25,6 +25,7 @@ class CCalendarActions;
 class CCalendarData;
 class CMainWndButtons;
 class CMonthListPopup;
+class CNoteListWnd;
 class CRegionButton;
 class CalendarPane;
 class QCheckBox;
@@ -59,6 +60,11 @@ public:
     // Whether the almanac line shows sunrise and sunset now.
     bool ShowsSunTimes() const;
     CalendarPane* Pane() const { return m_pPane; }
+    CNoteListWnd* NoteList() const { return m_pList; }
+    // The calendar (true) or the notes list becomes the view; asked for the
+    // view shown, it only brings the title and the buttons up to date.
+    void SwitchView(bool toCalendar);
+    bool IsListCurrent() const;
     CRegionButton* Button(int id) const;
     QComboBox* CategoryBox() const { return m_pCategory; }
     QCheckBox* HistoryBox() const { return m_pHistory; }
@@ -79,6 +85,10 @@ protected:
 private:
     void CreateControls();
     void CreatePane();
+    void CreateList();
+    void RunNoteCommand(int note);
+    void SetListFilter(int command);
+    void RefreshCurrentView();
     void FillCategories();
     void LoadTextures();
     void ApplyColors();
@@ -109,6 +119,7 @@ private:
     QCheckBox* m_pHistory = nullptr;
     QCheckBox* m_pRecurrence = nullptr;
     CalendarPane* m_pPane = nullptr;
+    CNoteListWnd* m_pList = nullptr;
     QPointer<CMonthListPopup> m_pMonthList;
     AlmanacLine m_almanac;
     bool m_bZoomed = false;

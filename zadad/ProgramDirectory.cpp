@@ -91,6 +91,10 @@ std::string programdirectory_detail::ProgramDirectoryFor(const std::string& exec
     return Created(Choose(executableDir).dir);
 }
 
+std::string programdirectory_detail::ProgramDirectoryNamedFor(const std::string& executableDir) {
+    return WithOneTrailingSlash(Choose(executableDir).dir);
+}
+
 int programdirectory_detail::AdoptEarlierFiles(const std::vector<std::string>& names,
                                                const std::string& executableDir) {
     const Choice choice = Choose(executableDir);
@@ -108,6 +112,12 @@ int programdirectory_detail::AdoptEarlierFiles(const std::vector<std::string>& n
     return copied;
 }
 
+std::string programdirectory_detail::DeliveredFileFor(const std::string& executableDir,
+                                                      const std::string& relative) {
+    if (executableDir.empty()) return std::string();
+    return (fs::path(executableDir) / ".." / "share" / relative).lexically_normal().string();
+}
+
 std::string CProgramDirectory::GetExecutableDirectory() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -116,6 +126,14 @@ std::string CProgramDirectory::GetExecutableDirectory() {
 
 std::string CProgramDirectory::GetAppPath() {
     return programdirectory_detail::ProgramDirectoryFor(GetExecutableDirectory());
+}
+
+std::string CProgramDirectory::GetDeliveredFile(const std::string& relative) {
+    return programdirectory_detail::DeliveredFileFor(GetExecutableDirectory(), relative);
+}
+
+std::string CProgramDirectory::LocateAppPath() {
+    return programdirectory_detail::ProgramDirectoryNamedFor(GetExecutableDirectory());
 }
 
 int CProgramDirectory::FindFile(std::string& name) {

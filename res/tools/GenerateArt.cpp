@@ -1,7 +1,7 @@
-// Renders the program's bitmaps and pictures from their sources in res/art
-// (and, for the textures and the logo, from the code below) into
-// res/generated, where the resource file picks them up. Run it through the
-// build target `regenerate_art` after changing any of them.
+// Renders the program's bitmaps, pictures and theme icons from their sources
+// in res/art (and, for the textures and the logo, from the code below) into
+// res/generated, where the resource file and the install pick them up. Run it
+// through the build target `regenerate_art` after changing any of them.
 //
 // Bitmaps whose transparent parts are told by a key colour are rendered
 // without blending at their edges, so that every pixel is either exactly
@@ -214,6 +214,14 @@ void Logo() {
     Save(logo, "image-159.png");
 }
 
+// The program's icon for the desktop's icon theme, at the sizes the menus
+// and launchers ask for; the theme's scalable size is the SVG itself.
+void ThemeIcons() {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        Save(RenderSvg("icons/128-program.svg", QSize(size, size)),
+             QString("icon-%1.png").arg(size));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -231,5 +239,6 @@ int main(int argc, char** argv) {
     NoteStrip();
     Textures();
     Logo();
+    ThemeIcons();
     return 0;
 }

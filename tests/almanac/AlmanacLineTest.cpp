@@ -42,6 +42,8 @@ TEST(AlmanacLine, SunTimesIn24And12HourClocks) {
     EXPECT_EQ(line24.dayAndWeek, "172 day / 25 week");
     EXPECT_EQ(line24.sunrise, "5:25");
     EXPECT_EQ(line24.sunset, "20:31");
+    EXPECT_EQ(line24.sunriseTime.Format("%Y-%m-%d %H:%M"), "2003-06-21 05:25");
+    EXPECT_EQ(line24.sunsetTime.Format("%Y-%m-%d %H:%M"), "2003-06-21 20:31");
 
     const AlmanacLine line12 = MakeAlmanacLine(midsummer, NewYork(1), "%#I:%M %p");
     EXPECT_EQ(line12.sunrise, "5:25 AM");
@@ -62,6 +64,8 @@ TEST(AlmanacLine, NoSunTimesInPolarDayOrNight) {
         EXPECT_FALSE(line.dayAndWeek.empty());
         EXPECT_EQ(line.sunrise, "");
         EXPECT_EQ(line.sunset, "");
+        EXPECT_EQ(line.sunriseTime.GetStatus(), COleDateTime::invalid);
+        EXPECT_EQ(line.sunsetTime.GetStatus(), COleDateTime::invalid);
     }
 }
 

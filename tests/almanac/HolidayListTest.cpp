@@ -209,6 +209,26 @@ TEST_F(HolidayListTest, AFolderInThePlaceOfTheFileIsLeftAlone) {
     EXPECT_TRUE(m_box.m_shown.empty());
 }
 
+TEST_F(HolidayListTest, AFileNamedElsewhereIsReadAndHowItWentIsTold) {
+    const std::string elsewhere = m_home.File("elsewhere");
+    fs::create_directory(elsewhere);
+    std::ofstream(elsewhere + "/list.txt") << "EASTER`Easter Sunday`1\r\n";
+    WriteFile("GOOD FRIDAY``1\r\n"); // the program directory's own is not read
+    using Read = CHolidayList::ReadResult;
+    const struct {
+        std::string path;
+        Read expected;
+        Names titles;
+    } cases[] = {{elsewhere + "/list.txt", Read::kRead, {"EASTER"}},
+                 {elsewhere + "/none.txt", Read::kMissing, {}},
+                 {elsewhere, Read::kCannotOpen, {}}};
+    for (const auto& c : cases) {
+        m_manager.RemoveAll();
+        EXPECT_EQ(CHolidayList::Load(m_manager, c.path), c.expected) << c.path;
+        EXPECT_EQ(LoadedTitles(), c.titles) << c.path;
+    }
+}
+
 TEST_F(HolidayListTest, AReadErrorIsReported) {
     // Reading the start of the process's own memory fails with an I/O error.
     fs::create_symlink("/proc/self/mem", m_home.File("Holiday.txt"));

@@ -3,7 +3,9 @@
 #include "almanac/HolidayList.h"
 #include "editing/NoteEditDlg.h"
 #include "editing/NumberField.h"
+#include "options/Autostart.h"
 #include "options/NewCategoryDlg.h"
+#include "options/ProgramSettings.h"
 #include "options/PropertyAppearance.h"
 #include "options/PropertyCategory.h"
 #include "options/PropertyHoliday.h"
@@ -64,6 +66,7 @@ protected:
     }
     void TearDown() override {
         ResetProgramFlags();
+        g_bDesktopNotification = 1;
         CTestAccess::ClearFileAnswers();
     }
 
@@ -132,6 +135,36 @@ TEST_F(OptionSheetTest, StopAlarmAfterUntickedSavesZero) {
     COptionSheet again(m_data);
     EXPECT_FALSE(Control<QCheckBox>(again, "stopAfter")->isChecked());
     EXPECT_EQ(Control<CNumberField>(again, "seconds")->text(), "0");
+}
+
+TEST_F(OptionSheetTest, DesktopNotificationUntickedIsKeptInTheSettingsFile) {
+    COptionSheet sheet(m_data);
+    auto* box = Control<QCheckBox>(sheet, "desktopNotification");
+    EXPECT_TRUE(box->isChecked());
+    box->click();
+    Ok(sheet);
+    EXPECT_FALSE(g_bDesktopNotification);
+    g_bDesktopNotification = 1;
+    CProgramSettings::Load(m_home.ConfigPath() + "orrindale/orrindale.conf");
+    EXPECT_FALSE(g_bDesktopNotification); // what the next start reads
+    COptionSheet again(m_data);
+    EXPECT_FALSE(Control<QCheckBox>(again, "desktopNotification")->isChecked());
+    EXPECT_TRUE(m_box.m_shown.empty());
+}
+
+TEST_F(OptionSheetTest, StartWithTheSessionShowsTheEntryAndOkWritesOrRemovesIt) {
+    for (const bool on : {false, true}) {
+        COptionSheet sheet(m_data);
+        Open(sheet, kOtherPage);
+        auto* box = Control<QCheckBox>(sheet, "startWithSession");
+        EXPECT_EQ(box->isChecked(), on);
+        EXPECT_TRUE(box->isEnabled()); // whatever the sunrise box says
+        box->click();
+        EXPECT_EQ(CAutostart::IsOn(), on); // only OK writes
+        Ok(sheet);
+        EXPECT_EQ(CAutostart::IsOn(), !on);
+    }
+    EXPECT_TRUE(m_box.m_shown.empty());
 }
 
 TEST_F(OptionSheetTest, ClearHistoryUntickedSavesMinusOne) {
@@ -484,8 +517,8 @@ TEST_F(OptionSheetTest, TabWalksEachPageInReadingOrder) {
         {kNotePage,
          "speaker",
          {"Speaker", "Wave file", "Browse", "Play", "Mute", "Stop alarm after", "Seconds",
-          "Show count down by default", "Save History", "Clear History After ", "Days", "Sunday",
-          "Monday", "OK", "Cancel", "Note"}},
+          "Also show a desktop notification", "Show count down by default", "Save History",
+          "Clear History After ", "Days", "Sunday", "Monday", "OK", "Cancel", "Note"}},
         {kHolidayPage, "holidays", {"Holidays", "Add", "Remove", "OK", "Cancel", "Holiday"}},
         {kCategoryPage,
          "categories",
@@ -497,8 +530,8 @@ TEST_F(OptionSheetTest, TabWalksEachPageInReadingOrder) {
          "showSun",
          {"Show Sunrise/Sunset Information", "Latitude", "Latitude degrees", "Latitude minutes",
           "Latitude seconds", "Longitude", "Longitude degrees", "Longitude minutes",
-          "Longitude seconds", "TimeZone GMT", "Hour", "Minute", "Daylight Saving", "OK", "Cancel",
-          "Other"}},
+          "Longitude seconds", "TimeZone GMT", "Hour", "Minute", "Daylight Saving",
+          "Start with the desktop session", "OK", "Cancel", "Other"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);

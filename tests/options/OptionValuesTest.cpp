@@ -2,6 +2,8 @@
 
 #include "almanac/HolidayList.h"
 #include "almanac/HolidayNote.h"
+#include "options/Autostart.h"
+#include "options/ProgramSettings.h"
 #include "store/CalendarData.h"
 #include "store/ProgramFlags.h"
 #include "tests/support/FakeMessageBox.h"
@@ -26,7 +28,16 @@ protected:
         m_data.Load();
         m_values.Fill(m_data);
     }
-    void TearDown() override { ResetProgramFlags(); }
+    void TearDown() override {
+        ResetProgramFlags();
+        g_bDesktopNotification = 1;
+    }
+
+    // The configuration folder's entry `name` is taken by a file.
+    void Block(const std::string& name) const {
+        std::filesystem::create_directories(m_home.ConfigPath());
+        std::ofstream(m_home.ConfigPath() + name) << "not a folder";
+    }
 
     std::size_t HolidayCount() const {
         return static_cast<std::size_t>(m_data.m_noteManager.m_nHolidayCount);
@@ -92,4 +103,39 @@ TEST_F(OptionValuesTest, AHolidayFileThatCannotBeReadIsLeftAloneWithOneMessage) 
     EXPECT_EQ(m_box.m_shown[0].text, m_values.m_holidays.FailureText());
     EXPECT_TRUE(std::filesystem::exists(file + "/inside"));
     EXPECT_TRUE(std::filesystem::exists(m_home.File("Note.Dat"))); // the settings were saved
+}
+
+TEST_F(OptionValuesTest, SettingsFileIsWrittenForAChangeAndAFailureIsTold) {
+    const struct {
+        bool blocked;
+        BOOL notification;
+        std::size_t messages;
+    } cases[] = {
+        {false, 0, 0},
+        {true, 1, 0}, // unchanged: nothing to write, nothing to tell
+        {true, 0, 1},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(m_home.ConfigPath());
+        if (c.blocked) Block("orrindale");
+        g_bDesktopNotification = 1;
+        m_box.m_shown.clear();
+        m_values.m_note.m_bDesktopNotification = c.notification;
+        EXPECT_TRUE(m_values.Commit(m_data));
+        EXPECT_EQ(g_bDesktopNotification, c.notification); // in force until the program ends
+        ASSERT_EQ(m_box.m_shown.size(), c.messages);
+        if (c.messages) {
+            EXPECT_EQ(m_box.m_shown[0].text, CProgramSettings::SaveFailureText());
+        }
+        EXPECT_EQ(std::filesystem::exists(CProgramSettings::FilePath()), !c.blocked);
+    }
+}
+
+TEST_F(OptionValuesTest, AutostartEntryThatCannotBeWrittenIsTold) {
+    Block("autostart");
+    m_values.m_bLocationOpened = true;
+    m_values.m_location.m_bStartWithSession = 1;
+    EXPECT_TRUE(m_values.Commit(m_data)); // the data file itself was written
+    EXPECT_FALSE(CAutostart::IsOn());
+    EXPECT_EQ(m_box.m_shown.size(), 1u);
 }

@@ -62,14 +62,16 @@ TEST_F(TrayMenuTest, HoldsItsItemsInOrder) {
     QMenu* data = Find(*m_menu, QStringLiteral("Data"))->menu();
     ASSERT_TRUE(help && data);
     EXPECT_EQ(Describe(*help), (Items{"Contents", "-", "Home Page", "-", "About"}));
-    EXPECT_EQ(Describe(*data), (Items{"Export Notes", "Import Notes"}));
+    EXPECT_EQ(Describe(*data),
+              (Items{"Export Notes", "Import Notes", "Export Calendar…", "Import Calendar…"}));
 }
 
 TEST_F(TrayMenuTest, ItemsCarryTheirStringNumbersAndIcons) {
-    const std::vector<std::pair<QString, int>> expected = {
+    std::vector<std::pair<QString, int>> expected = {
         {"Help", 108},       {"Data", 109},           {"Options", 32804},     {"New Note", 32798},
         {"Calendar", 32807}, {"Exit", 32792},         {"Contents", 32794},    {"Home Page", 32802},
         {"About", 32803},    {"Export Notes", 32800}, {"Import Notes", 32799}};
+    expected.insert(expected.end(), {{"Export Calendar…", 32808}, {"Import Calendar…", 32809}});
     QList<QAction*> all = m_menu->actions();
     for (QAction* action : m_menu->actions())
         if (action->menu()) all += action->menu()->actions();

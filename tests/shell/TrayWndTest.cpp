@@ -441,6 +441,41 @@ TEST_F(TrayDataTest, DamagedImportKeepsTheNotes) {
     EXPECT_EQ(m_box.m_shown[1].text.rfind("Data Read Error!", 0), 0u);
 }
 
+TEST_F(TrayDataTest, CalendarFilesGoOutAndComeInWhileTheTrayIsBusy) {
+    CTestClock clock(COleDateTime(2026, 1, 1, 8, 0, 0));
+    Start();
+    ASSERT_TRUE(m_tray->Save());
+    const QString target = m_elsewhere.filePath(QStringLiteral("out.ics"));
+    CTestAccess::QueueFileAnswer([&] {
+        EXPECT_EQ(m_tray->GetState(), kTrayBusy);
+        return target;
+    });
+    Run(kCmdExportCalendar);
+    QFile exported(target);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(exported.readAll().contains("SUMMARY:Welcome !"));
+    EXPECT_EQ(m_tray->GetState(), kTrayIdle);
+
+    CTestAccess::QueueFileAnswer([&] {
+        EXPECT_EQ(m_tray->GetState(), kTrayBusy);
+        return QStringLiteral(ORRINDALE_TEST_DATA_DIR "/ics/all-day.ics");
+    });
+    Run(kCmdImportCalendar);
+    EXPECT_TRUE(HasNote("Spring cleaning"));
+    EXPECT_TRUE(HasNote("Welcome !")) << "an import adds notes, it replaces none";
+    ASSERT_EQ(m_box.m_shown.size(), 1u) << "what came in is told";
+    EXPECT_EQ(m_box.m_shown[0].icon, CMessageBox::kIconInformation);
+    EXPECT_EQ(m_tray->GetState(), kTrayIdle);
+    clock.Advance(CUtility::OneSecond * CAutoSave::kQuietSeconds);
+    m_tray->Tick();
+    CCalendarData reread;
+    reread.Load();
+    bool saved = false;
+    for (const auto& entry : reread.m_noteManager.Notes())
+        saved |= entry.second->m_strTitle == "Spring cleaning";
+    EXPECT_TRUE(saved) << "the added notes are saved soon";
+}
+
 TEST_F(TrayDataTest, ClickWaitingWhenAnImportStartsLandsOnlyAfterIt) {
     Start();
     CTestAccess::SetClickInterval(*m_tray, 30);

@@ -450,4 +450,55 @@ TEST_F(CalendarDataTest, AddingPastTheLastIDTellsTheUser) {
     EXPECT_EQ(m_box.m_shown[0].icon, CMessageBox::kIconWarning);
 }
 
+TEST_F(CalendarDataTest, AReadOnlyLoadReadsAndPurgesAsLoadDoesButWritesNothing) {
+    // Two days old, so that Load would make a backup; the ended repeated
+    // note and the old history copy are purged by both.
+    FileNote kept, ended, old;
+    kept.id = 600;
+    ended.kind = kNoteRecurring;
+    ended.id = 601;
+    ended.end = kNow - CUtility::OneDay;
+    old.id = 602;
+    old.history = 1;
+    old.start = kNow - CUtility::OneDay * 31;
+    CDataFileWriter w;
+    w.Header(COleDateTime(2020, 1, 1, 0, 0, 0), kNow - CUtility::OneDay * 2).Settings({});
+    w.NotesHeader(3, 603).Note(kept).Note(ended).Note(old);
+    using Result = CCalendarData::ReadOnlyLoad;
+    // How much of the file there is; what it reads; how many notes it keeps,
+    // the holiday included (all read before the damage stays).
+    const struct {
+        std::size_t size;
+        Result expected;
+        std::size_t notes;
+    } cases[] = {{SIZE_MAX, Result::kLoaded, 2},
+                 {w.Size() - 10, Result::kUnreadable, 2},
+                 {0, Result::kMissing, 1}};
+    for (const auto& c : cases) {
+        QFile::remove(QString::fromStdString(DataFile()));
+        ASSERT_TRUE(c.size == 0 || w.WriteTo(DataFile(), c.size));
+        const QStringList files = FilesIn(m_home.Path());
+        const auto bytes = c.size ? FileBytes(DataFile()) : std::vector<std::uint8_t>();
+        CCalendarData data;
+        data.SetHolidayLoader([](CNoteManager& manager) {
+            manager.Add(std::make_unique<CNote>(kNoteHoliday, "Harvest", "", kNow, 999));
+        });
+        std::string error;
+        EXPECT_EQ(data.LoadReadOnly(DataFile(), error), c.expected) << c.size;
+        EXPECT_EQ(error.empty(), c.expected != Result::kUnreadable) << error;
+        EXPECT_EQ(data.m_noteManager.GetCount(), c.notes) << c.size;
+        EXPECT_EQ(FilesIn(m_home.Path()), files) << c.size << ": no backup, no copy";
+        EXPECT_EQ(c.size ? FileBytes(DataFile()) : bytes, bytes);
+        EXPECT_TRUE(m_box.m_shown.empty());
+    }
+    // What it keeps is what Load keeps.
+    ASSERT_TRUE(w.WriteTo(DataFile()));
+    CCalendarData readOnly, loaded;
+    std::string error;
+    ASSERT_EQ(readOnly.LoadReadOnly(DataFile(), error), Result::kLoaded);
+    ASSERT_TRUE(loaded.Load());
+    ExpectSameNotes(loaded.m_noteManager, readOnly.m_noteManager);
+    ExpectSameSettings(loaded, readOnly);
+}
+
 } // namespace

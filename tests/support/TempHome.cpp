@@ -1,15 +1,31 @@
 #include "tests/support/TempHome.h"
 
-CTempHome::CTempHome() {
-    if (qEnvironmentVariableIsSet("ORRINDALE_HOME")) m_previous = qgetenv("ORRINDALE_HOME");
-    qputenv("ORRINDALE_HOME", m_dir.path().toLocal8Bit());
+namespace {
+
+// Sets name to value and returns what it was before.
+std::optional<QByteArray> Replace(const char* name, const QString& value) {
+    std::optional<QByteArray> previous;
+    if (qEnvironmentVariableIsSet(name)) previous = qgetenv(name);
+    qputenv(name, value.toLocal8Bit());
+    return previous;
 }
 
-CTempHome::~CTempHome() {
-    if (m_previous)
-        qputenv("ORRINDALE_HOME", *m_previous);
+void Restore(const char* name, const std::optional<QByteArray>& previous) {
+    if (previous)
+        qputenv(name, *previous);
     else
-        qunsetenv("ORRINDALE_HOME");
+        qunsetenv(name);
+}
+
+} // namespace
+
+CTempHome::CTempHome()
+    : m_previous(Replace("ORRINDALE_HOME", m_dir.path())),
+      m_previousConfig(Replace("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")))) {}
+
+CTempHome::~CTempHome() {
+    Restore("ORRINDALE_HOME", m_previous);
+    Restore("XDG_CONFIG_HOME", m_previousConfig);
 }
 
 std::string CTempHome::Path() const {

@@ -280,17 +280,14 @@ TEST_F(MainWndTest, TheFilterButtonsTextFollowsTheToolbarColourAfterTheOptions) 
               FromQColor(palette.highlightedText().color()));
 }
 
-TEST_F(MainWndTest, WeekViewWhileTheListWouldBeShownShowsTheWeekCalendar) {
+TEST_F(MainWndTest, WeekViewWhileTheListIsShownShowsTheWeekCalendar) {
     m_data.m_bCalendarView = 0;
     m_data.m_bMonthView = 1;
     CMainWnd& window = Show();
-    // Until the notes list exists the calendar stands in for it; its button waits.
-    EXPECT_TRUE(Pane().isVisible());
-    EXPECT_FALSE(window.Button(kMainListView)->isEnabled());
-    for (const int filter : {kMainFilterToday, kMainFilterWeek, kMainFilterMonth, kMainFilterAll})
-        EXPECT_FALSE(window.Button(filter)->isVisible());
-    EXPECT_TRUE(window.Button(kMainBack)->isVisible());
+    EXPECT_FALSE(Pane().isVisible());
+    EXPECT_FALSE(window.Button(kMainBack)->isVisible());
     window.Button(kMainWeekView)->click();
+    EXPECT_TRUE(Pane().isVisible());
     EXPECT_FALSE(Pane().IsMonthMode());
     EXPECT_EQ(Pane().FirstShownDay(), COleDateTime(2026, 12, 7, 0, 0, 0));
     EXPECT_EQ(m_data.m_bCalendarView, 1);

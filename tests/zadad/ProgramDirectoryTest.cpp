@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 namespace {
 
 using programdirectory_detail::AdoptEarlierFiles;
+using programdirectory_detail::DeliveredFileFor;
 using programdirectory_detail::ProgramDirectoryFor;
+using programdirectory_detail::ProgramDirectoryNamedFor;
 
 const std::vector<std::string> kDataFiles = {"Note.Dat", "Note.bak", "Holiday.txt"};
 
@@ -66,6 +68,9 @@ TEST_F(ProgramDirectoryTest, VariableFirstThenAPortableCopyThenTheUserDataDirect
     for (const auto& c : cases) {
         CScopedEnv variable("ORRINDALE_HOME", c.variable);
         SetPortable(c.portable);
+        const bool existed = fs::exists(c.expected);
+        EXPECT_EQ(ProgramDirectoryNamedFor(ExeDir()), c.expected) << c.name;
+        EXPECT_EQ(fs::exists(c.expected), existed) << c.name << ": naming creates nothing";
         EXPECT_EQ(ProgramDirectoryFor(ExeDir()), c.expected) << c.name;
         EXPECT_TRUE(fs::is_directory(c.expected)) << c.name; // created on demand
     }
@@ -136,6 +141,21 @@ TEST_F(ProgramDirectoryTest, NothingIsCopiedWhereTheProgramDirectoryIsChosenOnPu
         EXPECT_FALSE(fs::exists(home + "/Note.Dat")) << c.name;
     }
     EXPECT_FALSE(fs::exists(UserData() + "Note.Dat"));
+}
+
+TEST_F(ProgramDirectoryTest, DeliveredFilesLieUnderShareBesideTheBinDirectory) {
+    const struct {
+        const char* executableDir;
+        const char* relative;
+        std::string expected;
+    } cases[] = {
+        {"/usr/bin", "orrindale/Holiday.txt", "/usr/share/orrindale/Holiday.txt"},
+        {"/work/build/bin/", "doc/orrindale/Orrindale.html",
+         "/work/build/share/doc/orrindale/Orrindale.html"},
+        {"", "orrindale/Holiday.txt", ""}, // the executable's directory is unknown
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DeliveredFileFor(c.executableDir, c.relative), c.expected) << c.executableDir;
 }
 
 } // namespace
