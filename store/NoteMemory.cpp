@@ -1,10 +1,13 @@
 #include "store/NoteMemory.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <mutex>
 #include <new>
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 namespace {
@@ -126,6 +129,42 @@ void CNoteMemory::Free(void* block, std::size_t size) noexcept {
         Pool().Free(block, size);
     else
         ::operator delete(block);
+}
+
+CNoteMemory::CTextHeap::CTextHeap(std::size_t bytes) {
+#if defined(__GLIBC__)
+    // Below this nothing is won; above it the heap may not hand out one block.
+    constexpr std::size_t kSmallest = 4 * kChunk;
+    constexpr std::size_t kLargest = 30 * 1024 * 1024;
+    if (!kPooled || bytes < kSmallest) return;
+    bytes = std::min(bytes, kLargest);
+    // One block from the top of the heap, which grows the heap to hold it;
+    // its whole huge pages are marked, and freed it stays there for the
+    // text, as the heap keeps its top until the reading is done.
+    mallopt(M_MMAP_THRESHOLD, static_cast<int>(bytes + kChunk));
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * bytes));
+    m_bPrepared = true;
+    char* block = static_cast<char*>(std::malloc(bytes));
+    if (!block) return;
+    const auto address = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (address + kChunk - 1) / kChunk * kChunk;
+    const std::uintptr_t end = (address + bytes) / kChunk * kChunk;
+#ifdef MADV_HUGEPAGE
+    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#endif
+    std::free(block);
+#else
+    (void)bytes;
+#endif
+}
+
+CNoteMemory::CTextHeap::~CTextHeap() {
+#if defined(__GLIBC__)
+    // The heap's own thresholds again: unused memory at its top goes back.
+    if (!m_bPrepared) return;
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+#endif
 }
 
 std::pmr::memory_resource* CNoteMemory::Resource() {

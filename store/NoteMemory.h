@@ -20,4 +20,20 @@ public:
     static void Free(void* block, std::size_t size) noexcept;
     // The same blocks for containers.
     static std::pmr::memory_resource* Resource();
+
+    // The notes' text stays on the ordinary heap. While one of these lives,
+    // the heap holds a free stretch of about `bytes` (the size of the file
+    // being read) that the system backs with huge pages as it is first used,
+    // so that the text of a large store lands with a handful of page faults
+    // rather than one every 4 KB. Small files are left to the heap as it is.
+    class CTextHeap {
+    public:
+        explicit CTextHeap(std::size_t bytes);
+        ~CTextHeap();
+        CTextHeap(const CTextHeap&) = delete;
+        CTextHeap& operator=(const CTextHeap&) = delete;
+
+    private:
+        bool m_bPrepared = false;
+    };
 };

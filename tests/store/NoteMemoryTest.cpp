@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <malloc.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -69,6 +72,38 @@ TEST(NoteMemory, ANoteMadeAfterOneIsDeletedTakesItsPlace) {
     nodes->deallocate(node, 48, alignof(void*));
     EXPECT_EQ(nodes->allocate(48, alignof(void*)), node);
     nodes->deallocate(node, 48, alignof(void*));
+}
+
+// Whether a block of a megabyte gets a mapping of its own, as the heap gives
+// one to any block that large when left to itself.
+bool MegabyteIsMappedAlone() {
+    const std::size_t before = mallinfo2().hblks;
+    void* block = std::malloc(1024 * 1024);
+    const bool mapped = mallinfo2().hblks > before;
+    std::free(block);
+    return mapped;
+}
+
+TEST(NoteMemory, TheTextHeapHoldsALargeFilesTextAndGivesTheRestBack) {
+    // The heap's fixed threshold, which it otherwise raises as blocks come and go.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    std::vector<std::string> texts;
+    {
+        const CNoteMemory::CTextHeap heap(24 * 1024 * 1024);
+        // The stretch is there: even a megabyte block is served from it.
+        EXPECT_FALSE(MegabyteIsMappedAlone());
+        // A store's worth of bodies of a few hundred bytes.
+        for (int i = 0; i < 40000; ++i)
+            texts.push_back(std::string(200 + i % 200, static_cast<char>('a' + i % 26)));
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ASSERT_EQ(texts[i].size(), 200 + i % 200);
+        ASSERT_EQ(texts[i].back(), static_cast<char>('a' + i % 26));
+    }
+    texts = {};
+    // A large block freed lets the heap give its unused top back.
+    std::free(std::malloc(256 * 1024));
+    EXPECT_LT(mallinfo2().keepcost, 2u * 1024 * 1024);
 }
 
 #endif
