@@ -108,8 +108,15 @@ private:
     char* m_end = nullptr;
 };
 
-// Never destroyed: notes held by objects that outlive it are still freed into it.
-CBlockPool& Pool() {
+// Never destroyed: notes held by objects that outlive them are still freed
+// into them. The map's nodes have a pool of their own, so that they lie side
+// by side in the order they were added and a walk over every note in ID
+// order reads them from a few pages rather than from between the notes.
+CBlockPool& NotePool() {
+    static CBlockPool* const pool = new CBlockPool;
+    return *pool;
+}
+CBlockPool& NodePool() {
     static CBlockPool* const pool = new CBlockPool;
     return *pool;
 }
@@ -118,17 +125,29 @@ bool IsPooled(std::size_t size) {
     return kPooled && size <= CNoteMemory::kLargestBlock;
 }
 
+void* AllocateFrom(CBlockPool& pool, std::size_t size) {
+    return IsPooled(size) ? pool.Allocate(size) : ::operator new(size);
+}
+
+void FreeInto(CBlockPool& pool, void* block, std::size_t size) noexcept {
+    if (!block) return;
+    if (IsPooled(size))
+        pool.Free(block, size);
+    else
+        ::operator delete(block);
+}
+
 class CNoteResource : public std::pmr::memory_resource {
 private:
     void* do_allocate(std::size_t bytes, std::size_t alignment) override {
         if (alignment > kGrain) return ::operator new(bytes, std::align_val_t(alignment));
-        return CNoteMemory::Allocate(bytes);
+        return AllocateFrom(NodePool(), bytes);
     }
     void do_deallocate(void* block, std::size_t bytes, std::size_t alignment) override {
         if (alignment > kGrain)
             ::operator delete(block, std::align_val_t(alignment));
         else
-            CNoteMemory::Free(block, bytes);
+            FreeInto(NodePool(), block, bytes);
     }
     bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
         return this == &other;
@@ -138,15 +157,11 @@ private:
 } // namespace
 
 void* CNoteMemory::Allocate(std::size_t size) {
-    return IsPooled(size) ? Pool().Allocate(size) : ::operator new(size);
+    return AllocateFrom(NotePool(), size);
 }
 
 void CNoteMemory::Free(void* block, std::size_t size) noexcept {
-    if (!block) return;
-    if (IsPooled(size))
-        Pool().Free(block, size);
-    else
-        ::operator delete(block);
+    FreeInto(NotePool(), block, size);
 }
 
 CNoteMemory::CTextHeap::CTextHeap(std::size_t bytes) {
