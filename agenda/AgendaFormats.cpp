@@ -6,6 +6,7 @@
 #include "zadad/Utility.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 
@@ -14,10 +15,20 @@ namespace {
 constexpr const char* kDateFormat = "%Y-%m-%d";
 
 // A title on one line: tabs and line breaks become spaces.
-std::string OneLine(std::string text) {
+void ToOneLine(std::string::iterator first, std::string::iterator last) {
     std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        first, last, [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+}
+
+std::string OneLine(std::string text) {
+    ToOneLine(text.begin(), text.end());
     return text;
+}
+
+void AppendOneLine(std::string& out, const std::string& text) {
+    const std::size_t start = out.size();
+    out += text;
+    ToOneLine(out.begin() + static_cast<std::ptrdiff_t>(start), out.end());
 }
 
 // The date and the time of a line as YYYY-MM-DD and HH:MM, the time empty
@@ -45,10 +56,6 @@ Stamp StampOf(const CAgendaLine& line) {
     PutDigits(&stamp.time[5], f.minute, 2);
     if (line.kind == AgendaKind::kMoon) stamp.time.clear();
     return stamp;
-}
-
-std::string IdOf(const CAgendaLine& line) {
-    return line.id ? std::to_string(line.id) : std::string();
 }
 
 COleDateTime DayOf(const CAgendaLine& line) {
@@ -166,10 +173,19 @@ std::string FormatAgendaText(const std::vector<CAgendaLine>& lines, const Agenda
 
 std::string FormatAgendaTsv(const std::vector<CAgendaLine>& lines) {
     std::string out = "date\ttime\ttitle\tkind\tid\n";
+    // Each piece goes straight onto the end: a year of a large store is
+    // hundreds of thousands of lines.
+    out.reserve(out.size() + lines.size() * 48);
     for (const CAgendaLine& line : lines) {
         const Stamp stamp = StampOf(line);
-        out += stamp.date + '\t' + stamp.time + '\t' + OneLine(line.title) + '\t' +
-               AgendaKindName(line.kind) + '\t' + IdOf(line) + '\n';
+        out.append(stamp.date).append(1, '\t').append(stamp.time).append(1, '\t');
+        AppendOneLine(out, line.title);
+        out.append(1, '\t').append(AgendaKindName(line.kind)).append(1, '\t');
+        if (line.id) {
+            char digits[16];
+            out.append(digits, std::to_chars(digits, std::end(digits), line.id).ptr);
+        }
+        out += '\n';
     }
     return out;
 }

@@ -117,9 +117,13 @@ std::vector<CAgendaLine> CollectAgenda(const CCalendarData& data,
     AddOccurrences(data, selection, lines);
     if (selection.moon) AddMoonPhases(selection.range, lines);
     if (selection.sun) AddSunTimes(data, selection.range, lines);
-    std::stable_sort(lines.begin(), lines.end(), [](const CAgendaLine& a, const CAgendaLine& b) {
+    const auto earlier = [](const CAgendaLine& a, const CAgendaLine& b) {
         if (a.when != b.when) return a.when < b.when;
         return a.id < b.id;
-    });
+    };
+    // The grid hands the notes over in this order already, day by day and
+    // in ID order within a time; only the Moon and the Sun need sorting in.
+    if (!std::is_sorted(lines.begin(), lines.end(), earlier))
+        std::stable_sort(lines.begin(), lines.end(), earlier);
     return lines;
 }

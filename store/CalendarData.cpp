@@ -4,6 +4,7 @@
 #include "store/DataFile.h"
 #include "store/DataFileReader.h"
 #include "store/MessageBox.h"
+#include "store/NoteMemory.h"
 #include "store/SafeFile.h"
 #include "store/TimeFormats.h"
 #include "zadad/Archive.h"
@@ -11,6 +12,7 @@
 
 #include <charconv>
 #include <exception>
+#include <filesystem>
 #include <stdexcept>
 
 namespace {
@@ -143,6 +145,9 @@ CCalendarData::ReadOnlyLoad CCalendarData::LoadReadOnly(const std::string& path,
 }
 
 void CCalendarData::ReadDataFile(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+    const CNoteMemory::CTextHeap textHeap(error ? 0 : static_cast<std::size_t>(bytes));
     CDataFileReader in(path);
     if (!in.IsOpen()) throw CArchiveException(CArchiveException::badFormat, "cannot open " + path);
     CDataFile::Load(in, *this);

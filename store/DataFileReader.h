@@ -30,6 +30,9 @@ public:
             parse(*m_archive);
             return;
         }
+        // Topped up ahead, so that only a piece longer than the lookahead is
+        // ever parsed twice.
+        if (m_end - m_pos < kLookahead) Refill();
         for (;;) {
             CArchive ar(m_buffer.data() + m_pos, m_end - m_pos);
             try {
@@ -49,6 +52,7 @@ private:
     bool Refill();
 
     static constexpr std::size_t kInitialWindow = 64 * 1024;
+    static constexpr std::size_t kLookahead = 16 * 1024;
 
     CArchive* m_archive = nullptr;
     QFile m_file;

@@ -19,15 +19,21 @@ std::string FormatCount(const char* format, long long count) {
 } // namespace
 
 LOGFONT DefaultNoteFont() {
-    LOGFONT lf = SystemFontLogFont();
-    lf.lfHeight = 10;
-    lf.lfWeight = 200;
-    lf.SetFaceName("Arial");
-    return lf;
+    // Made once: every new note and every record read from a file starts from it.
+    static const LOGFONT font = [] {
+        LOGFONT lf = SystemFontLogFont();
+        lf.lfHeight = 10;
+        lf.lfWeight = 200;
+        lf.SetFaceName("Arial");
+        return lf;
+    }();
+    return font;
 }
 
-CNote::CNote()
-    : m_nWndFlag(1), m_dtStart(COleDateTime::GetCurrentTime()), m_lfFont(DefaultNoteFont()),
+CNote::CNote() : CNote(COleDateTime::GetCurrentTime()) {}
+
+CNote::CNote(const COleDateTime& created)
+    : m_nWndFlag(1), m_dtStart(created), m_lfFont(DefaultNoteFont()),
       m_crTitle(g_crNoteTitleDefault), m_crBack(g_crNoteBackDefault) {
     m_dtEnd.SetStatus(COleDateTime::null);
 }

@@ -2,6 +2,7 @@
 // CNote: one calendar entry. The kind is told by m_nType alone: 0 memo,
 // 1 one-time note with a reminder, 2 recurring note, 10 holiday.
 
+#include "store/NoteMemory.h"
 #include "zadad/OleDateTime.h"
 #include "zadad/WinTypes.h"
 
@@ -22,12 +23,19 @@ class CNote {
 public:
     // The loader's empty note, filled by Serialize.
     CNote();
+    // The same, created at `created`: a loader reads the clock once per file.
+    explicit CNote(const COleDateTime& created);
     CNote(int type, const std::string& title, const std::string& text, const COleDateTime& start,
           WORD categoryID);
     // The defaults, then CopyFrom(src).
     CNote(const CNote& src);
     CNote& operator=(const CNote&) = delete;
     virtual ~CNote();
+    // Notes, the store's bulk, live in the note memory (NoteMemory.h).
+    static void* operator new(std::size_t size) { return CNoteMemory::Allocate(size); }
+    static void operator delete(void* block, std::size_t size) noexcept {
+        CNoteMemory::Free(block, size);
+    }
 
     virtual void Serialize(CArchive& ar);
     virtual std::string GetTypeText() const;

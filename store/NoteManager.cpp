@@ -108,7 +108,7 @@ void CNoteManager::Delete(WORD id) {
 
 void CNoteManager::RemoveAll() {
     // Out of the map first: a note's window may look notes up as it closes.
-    NoteMap notes(&m_nodePool);
+    NoteMap notes(m_mapNotes.get_allocator());
     notes.swap(m_mapNotes);
     notes.clear();
     m_nNextAlarmID = 0;
@@ -172,16 +172,18 @@ void CNoteManager::Store(const ByteSink& write) const {
     for (const auto& entry : m_mapNotes)
         count += IsStoredKind(*entry.second) ? 1 : 0;
     CArchive ar;
+    // Handed on in pieces: a large store is never held twice in memory. One
+    // buffer serves every piece.
+    ar.Reserve(2 * kStorePiece);
     ar << count << static_cast<std::int32_t>(m_nNextID);
     for (const auto& entry : m_mapNotes) {
         CNote& note = *entry.second;
         if (!IsStoredKind(note)) continue;
         ar << static_cast<std::int32_t>(note.m_nType);
         note.Serialize(ar);
-        // Handed on in pieces: a large store is never held twice in memory.
         if (ar.Buffer().size() >= kStorePiece) {
             write(ar.Buffer());
-            ar = CArchive();
+            ar.ClearBuffer();
         }
     }
     write(ar.Buffer());
@@ -201,24 +203,24 @@ void CNoteManager::Load(CDataFileReader& in, int clearHistoryDays) {
     const COleDateTime now = COleDateTime::GetCurrentTime();
     for (std::int32_t i = 0; i < count; ++i) {
         std::unique_ptr<CNote> note;
-        in.Read([&note](CArchive& ar) { note = LoadRecord(ar); });
+        in.Read([&note, &now](CArchive& ar) { note = LoadRecord(ar, now); });
         if (note && KeepLoaded(*note, now, clearHistoryDays)) Add(std::move(note));
     }
 }
 
-std::unique_ptr<CNote> CNoteManager::LoadRecord(CArchive& ar) {
+std::unique_ptr<CNote> CNoteManager::LoadRecord(CArchive& ar, const COleDateTime& now) {
     std::int32_t kind = 0;
     ar >> kind;
     std::unique_ptr<CNote> note;
     switch (kind) {
     case kNoteMemo:
-        note = std::make_unique<CNote>();
+        note = std::make_unique<CNote>(now);
         break;
     case kNoteOneTime:
-        note = std::make_unique<COneTimeNote>();
+        note = std::make_unique<COneTimeNote>(now);
         break;
     case kNoteRecurring:
-        note = std::make_unique<CRecurringNote>();
+        note = std::make_unique<CRecurringNote>(now);
         break;
     case kNoteHoliday:
         return nullptr; // holidays are never stored; the entry carries nothing more

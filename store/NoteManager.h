@@ -108,13 +108,12 @@ private:
     // Whether the note's ID lies in the range of its kind.
     static bool IsOwnID(const CNote& note);
 
-    static std::unique_ptr<CNote> LoadRecord(CArchive& ar);
+    // One record; the empty note it fills is made at now.
+    static std::unique_ptr<CNote> LoadRecord(CArchive& ar, const COleDateTime& now);
     static bool KeepLoaded(const CNote& note, const COleDateTime& now, int clearHistoryDays);
 
     void SortNotes(std::vector<CNote*>& notes, int sortOrder) const;
 
-    // The map's nodes sit together in a pool rather than between the notes,
-    // so walking every note in ID order stays quick.
-    std::pmr::unsynchronized_pool_resource m_nodePool;
-    NoteMap m_mapNotes{&m_nodePool};
+    // The map's nodes come from the note memory, as the notes do.
+    NoteMap m_mapNotes{CNoteMemory::Resource()};
 };

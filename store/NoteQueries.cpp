@@ -134,25 +134,46 @@ struct GridRange {
     long last; // index of the last day list
 };
 
-// Every occurrence of one note in the range, or only its first.
-void AddOccurrences(CNote& note, const GridRange& range, BOOL firstOnly,
-                    std::vector<std::vector<CNoteOccurrence>>& days) {
+// Files occ under its day when it lies in the range and the note still
+// counts then. False when occ lies outside the days of the range.
+bool AddOccurrence(CNote& note, const COleDateTime& occ, const GridRange& range,
+                   std::vector<std::vector<CNoteOccurrence>>& days) {
+    const double linear = occ.Linear();
+    const long index = static_cast<long>(std::trunc(linear - range.linearFrom));
+    if (index > range.last || index < 0) return false;
+    if (linear >= range.linearFrom && linear < range.linearEnd &&
+        CNoteManager::IsCurrent(note, occ))
+        days[static_cast<std::size_t>(index)].emplace_back(occ, &note);
+    return true;
+}
+
+// Every occurrence of a repeated note in the range, or only its first.
+void AddSeries(CNote& note, const CRecurringNote& series, const GridRange& range, BOOL firstOnly,
+               std::vector<std::vector<CNoteOccurrence>>& days) {
+    // A series that ended by the range's start has nothing to show in it.
+    if (!CNoteManager::IsCurrent(note, range.from)) return;
     COleDateTime probe = range.from;
     double previous = 0.0;
     for (bool first = true;; first = false) {
-        const COleDateTime occ = CNoteManager::GetOccurrence(note, probe);
-        const double linear = occ.Linear();
-        const long index = static_cast<long>(std::trunc(linear - range.linearFrom));
+        const COleDateTime occ = series.GetNextOccurrence(probe, 0);
         // A series that does not move forward would never end.
-        if (index > range.last || index < 0 || (!first && linear <= previous)) return;
-        if (linear >= range.linearFrom && linear < range.linearEnd &&
-            CNoteManager::IsCurrent(note, occ))
-            days[static_cast<std::size_t>(index)].emplace_back(occ, &note);
-        if (OccursOnce(note) || firstOnly) return;
-        previous = linear;
+        if (!first && occ.Linear() <= previous) return;
+        if (!AddOccurrence(note, occ, range, days) || firstOnly) return;
+        previous = occ.Linear();
         probe = occ + CUtility::OneMinute;
         if (!(probe + CUtility::OneDay < range.end)) return;
     }
+}
+
+// Every occurrence of one note in the range, or only its first.
+void AddOccurrences(CNote& note, const GridRange& range, BOOL firstOnly,
+                    std::vector<std::vector<CNoteOccurrence>>& days) {
+    // The kind is looked at once per note, not once per occurrence.
+    const CRecurringNote* series = OccursOnce(note) ? nullptr : AsRecurring(note);
+    if (series)
+        AddSeries(note, *series, range, firstOnly, days);
+    else
+        AddOccurrence(note, CNoteManager::GetOccurrence(note, range.from), range, days);
 }
 
 // Orders each day by time, equal times in the order they were added.

@@ -4,7 +4,9 @@
 
 #include "store/ProgramFlags.h"
 
-COneTimeNote::COneTimeNote() {
+COneTimeNote::COneTimeNote() : COneTimeNote(COleDateTime::GetCurrentTime()) {}
+
+COneTimeNote::COneTimeNote(const COleDateTime& created) : CNote(created) {
     m_nType = kNoteOneTime;
     ResetAlarm();
 }

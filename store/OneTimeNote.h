@@ -7,6 +7,7 @@
 class COneTimeNote : public CNote {
 public:
     COneTimeNote();
+    explicit COneTimeNote(const COleDateTime& created);
     COneTimeNote(int type, const std::string& title, const std::string& text,
                  const COleDateTime& start, int remindDays, WORD categoryID, BOOL remind);
     COneTimeNote(const COneTimeNote& src);

@@ -5,7 +5,9 @@
 
 #include <cstdio>
 
-CRecurringNote::CRecurringNote() {
+CRecurringNote::CRecurringNote() : CRecurringNote(COleDateTime::GetCurrentTime()) {}
+
+CRecurringNote::CRecurringNote(const COleDateTime& created) : COneTimeNote(created) {
     m_nType = kNoteRecurring;
     m_dtLastOccurrence = m_dtStart;
 }

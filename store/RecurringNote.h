@@ -17,6 +17,7 @@ enum RepeatUnit : int {
 class CRecurringNote : public COneTimeNote {
 public:
     CRecurringNote();
+    explicit CRecurringNote(const COleDateTime& created);
     CRecurringNote(const std::string& title, const std::string& text, const COleDateTime& start,
                    int remindDays, int repeatUnit, int repeatEvery, WORD categoryID, BOOL byWeekDay,
                    int weekDay, int weekOrdinal, int month, BOOL remind);

@@ -17,7 +17,23 @@ constexpr int kOrdinalLast = 5;
 
 // A date whose fields can be read: valid status and inside the supported years.
 bool IsUsable(const COleDateTime& dt) {
-    return dt.GetStatus() == COleDateTime::valid && dt.GetYear() != COleDateTime::error;
+    return dt.GetStatus() == COleDateTime::valid && OleDateHasFields(dt.m_dt);
+}
+
+// The fields of a usable date, read once: each of the date's own field
+// readers works all of them out again.
+OleDateFields FieldsOf(const COleDateTime& dt) {
+    OleDateFields f{};
+    OleDateToFields(dt.m_dt, f);
+    return f;
+}
+
+// The day of the week (1 = Sunday) of a valid date.
+int DayOfWeek(const COleDateTime& dt) {
+    // Day zero, 1899-12-30, was a Saturday; the day is the value truncated
+    // toward zero on both sides of it.
+    const long day = static_cast<long>(dt.m_dt);
+    return static_cast<int>(((day + 6) % 7 + 7) % 7) + 1;
 }
 
 COleDateTime InvalidDate() {
@@ -49,27 +65,28 @@ COleDateTime NextPeriodBoundary(const COleDateTime& anchor, int unit, int every,
 // give the 1st.
 COleDateTime WeekdayOfMonth(int year, int month, int weekDay, int ordinal, int hour, int minute) {
     const COleDateTime first(year, month, 1, hour, minute, 0);
-    if (weekDay < 1 || weekDay > 7 || ordinal < 1) return first;
+    if (weekDay < 1 || weekDay > 7 || ordinal < 1 || first.GetStatus() != COleDateTime::valid)
+        return first;
     if (ordinal >= kOrdinalLast) {
         const int lastDay = DaysInMonth(year, month);
         const COleDateTime last(year, month, lastDay, hour, minute, 0);
-        const int back = (last.GetDayOfWeek() - weekDay + 7) % 7;
+        const int back = (DayOfWeek(last) - weekDay + 7) % 7;
         return COleDateTime(year, month, lastDay - back, hour, minute, 0);
     }
-    const int firstMatch = 1 + (weekDay - first.GetDayOfWeek() + 7) % 7;
+    const int firstMatch = 1 + (weekDay - DayOfWeek(first) + 7) % 7;
     return COleDateTime(year, month, firstMatch + 7 * (ordinal - 1), hour, minute, 0);
 }
 
 // The rule's day in one month of the series, or nothing when the month has
 // no such day and the note waits for one that has it.
-std::optional<COleDateTime> CandidateIn(const CRecurringNote& note, int year, int month) {
-    const COleDateTime& start = note.m_dtStart;
-    const int hour = start.GetHour();
-    const int minute = start.GetMinute();
+std::optional<COleDateTime> CandidateIn(const CRecurringNote& note, const OleDateFields& start,
+                                        int year, int month) {
+    const int hour = start.hour;
+    const int minute = start.minute;
     if (note.m_bByWeekDay)
         return WeekdayOfMonth(year, month, note.m_nWeekDay, note.m_nWeekOrdinal, hour, minute);
     const int lastDay = DaysInMonth(year, month);
-    int day = start.GetDay();
+    int day = start.day;
     if (day > lastDay) {
         // A note falls back to the last day of a short month and keeps its own
         // day in every other: a birthday on 29 February is on the 28th in
@@ -84,7 +101,8 @@ std::optional<COleDateTime> CandidateIn(const CRecurringNote& note, int year, in
 // Months and years: the first candidate at or after from. The series is
 // seeded by the start's year and month; a weekday rule starts one step back
 // so that the start's own month (or year) is the first candidate.
-COleDateTime NextCalendarCandidate(const CRecurringNote& note, const COleDateTime& from,
+COleDateTime NextCalendarCandidate(const CRecurringNote& note, const OleDateFields& start,
+                                   const COleDateTime& from, const OleDateFields& fromFields,
                                    int every) {
     const bool monthly = note.m_nRepeatUnit == kRepeatMonth;
     if (!monthly && note.m_bByWeekDay && (note.m_nMonth < 1 || note.m_nMonth > 12))
@@ -93,18 +111,18 @@ COleDateTime NextCalendarCandidate(const CRecurringNote& note, const COleDateTim
     const auto indexOf = [monthly](int year, int month) -> std::int64_t {
         return monthly ? std::int64_t{year} * 12 + month - 1 : year;
     };
-    std::int64_t seed = indexOf(note.m_dtStart.GetYear(), note.m_dtStart.GetMonth());
+    std::int64_t seed = indexOf(start.year, start.month);
     if (note.m_bByWeekDay) seed -= every;
     // Every candidate lies inside its own month or year, so whole steps that
     // end before from's month or year can be skipped at once.
-    const std::int64_t gap = indexOf(from.GetYear(), from.GetMonth()) - seed;
+    const std::int64_t gap = indexOf(fromFields.year, fromFields.month) - seed;
     for (std::int64_t step = std::max<std::int64_t>(1, gap / every);; ++step) {
         const std::int64_t index = seed + step * every;
         const std::int64_t year = monthly ? index / 12 : index;
         if (year > kLastYear) return InvalidDate(); // no occurrence left in the calendar
         const int month = monthly ? static_cast<int>(index % 12) + 1
-                                  : (note.m_bByWeekDay ? note.m_nMonth : note.m_dtStart.GetMonth());
-        const auto candidate = CandidateIn(note, static_cast<int>(year), month);
+                                  : (note.m_bByWeekDay ? note.m_nMonth : start.month);
+        const auto candidate = CandidateIn(note, start, static_cast<int>(year), month);
         if (candidate && from <= *candidate) return *candidate;
     }
 }
@@ -140,10 +158,10 @@ COleDateTime CRecurringNote::GetNextOccurrence(const COleDateTime& fromIn, BOOL 
         if (from < now) from = now;
     }
     const COleDateTime& anchor = m_dtLastOccurrence;
-    // Damaged records must not reach the arithmetic below.
-    if (!IsUsable(from) || !IsUsable(anchor) || !IsUsable(m_dtStart)) return m_dtOccurrence;
     // Before the anchor nothing new has happened yet.
     if (from < anchor) return m_dtOccurrence;
+    // Damaged records must not reach the arithmetic below.
+    if (!IsUsable(from) || !IsUsable(anchor) || !IsUsable(m_dtStart)) return m_dtOccurrence;
     const int every = std::max(m_nRepeatEvery, 1);
     const auto elapsed =
         static_cast<std::int64_t>((from - anchor).m_span * 1440.0 + kHalfSecondInDays);
@@ -160,7 +178,7 @@ COleDateTime CRecurringNote::GetNextOccurrence(const COleDateTime& fromIn, BOOL 
     case kRepeatYear:
         if (from <= anchor) // only when from is the anchor itself
             return m_bByWeekDay ? m_dtOccurrence : anchor;
-        return NextCalendarCandidate(*this, from, every);
+        return NextCalendarCandidate(*this, FieldsOf(m_dtStart), from, FieldsOf(from), every);
     default:
         return anchor;
     }

@@ -14,59 +14,10 @@ CArchive::CArchive(const std::uint8_t* data, std::size_t size)
 
 CArchive::CArchive(const std::vector<std::uint8_t>& bytes) : CArchive(bytes.data(), bytes.size()) {}
 
-void CArchive::Write(const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    m_out.insert(m_out.end(), bytes, bytes + size);
-}
-
-void CArchive::Require(std::size_t size) const {
+void CArchive::Fail() const {
     if (m_storing)
         throw CArchiveException(CArchiveException::badFormat, "reading from a storing archive");
-    if (size > Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "unexpected end of file");
-}
-
-void CArchive::Read(void* data, std::size_t size) {
-    Require(size);
-    std::memcpy(data, m_in + m_pos, size);
-    m_pos += size;
-}
-
-CArchive& CArchive::operator<<(std::int32_t v) {
-    return Write(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator<<(std::uint32_t v) {
-    return Write(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator<<(std::uint16_t v) {
-    return Write(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator<<(std::uint8_t v) {
-    return Write(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator<<(double v) {
-    return Write(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator<<(float v) {
-    return Write(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(std::int32_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(std::uint32_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(std::uint16_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(std::uint8_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(double& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(float& v) {
-    return Read(&v, sizeof v), *this;
+    throw CArchiveException(CArchiveException::endOfFile, "unexpected end of file");
 }
 
 void CArchive::WriteStringLength(std::uint32_t length) {
@@ -107,8 +58,7 @@ CArchive& CArchive::operator<<(const std::string& text) {
     const std::u16string wide = textcodec::Utf8ToUtf16(text);
     *this << static_cast<std::uint8_t>(0xFF) << static_cast<std::uint16_t>(0xFFFE);
     WriteStringLength(static_cast<std::uint32_t>(wide.size()));
-    for (char16_t c : wide)
-        *this << static_cast<std::uint16_t>(c);
+    Write(wide.data(), wide.size() * sizeof(char16_t));
     return *this;
 }
 
@@ -119,19 +69,22 @@ CArchive& CArchive::operator>>(std::string& text) {
     const std::size_t bytes = unicode ? std::size_t{length} * 2 : std::size_t{length};
     if (bytes > Remaining())
         throw CArchiveException(CArchiveException::badLength, "string longer than the file");
+    // Taken straight from the input: no buffer in between, nothing filled twice.
+    const char* in = reinterpret_cast<const char*>(m_in + m_pos);
+    m_pos += bytes;
     if (unicode) {
         std::u16string wide(length, u'\0');
-        for (std::uint32_t i = 0; i < length; ++i) {
-            std::uint16_t c = 0;
-            *this >> c;
-            wide[i] = static_cast<char16_t>(c);
-        }
+        std::memcpy(wide.data(), in, bytes);
         text = textcodec::Utf16ToUtf8(wide);
         return *this;
     }
-    std::string raw(length, '\0');
-    Read(raw.data(), length);
-    text = textcodec::IsValidUtf8(raw) ? std::move(raw) : textcodec::Windows1252ToUtf8(raw);
+    const std::string_view raw(in, length);
+    // A string of its own exact size: assigning into the old one could
+    // round the capacity up.
+    if (textcodec::IsValidUtf8(raw))
+        text = std::string(raw);
+    else
+        text = textcodec::Windows1252ToUtf8(raw);
     return *this;
 }
 

@@ -56,8 +56,12 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeap(year) ? 29 : days[month - 1];
 }
 
+bool OleDateHasFields(double dt) {
+    return dt >= kMinDate && dt <= kMaxDate;
+}
+
 bool OleDateToFields(double dt, OleDateFields& out) {
-    if (!(dt >= kMinDate && dt <= kMaxDate)) return false;
+    if (!OleDateHasFields(dt)) return false;
     // Round to the nearest second, away from zero as the value's sign says.
     double rounded = dt + (dt > 0.0 ? kHalfSecondInDays : -kHalfSecondInDays);
     const long days = static_cast<long>(rounded); // truncates toward zero: the day of dt

@@ -76,6 +76,8 @@ struct OleDateFields {
 };
 // False when dt lies outside 0100-01-01 .. 9999-12-31 23:59:59.
 bool OleDateToFields(double dt, OleDateFields& out);
+// Whether OleDateToFields can read dt, without reading it.
+bool OleDateHasFields(double dt);
 
 // The number of days of month (1-12) in year of the Gregorian calendar; 0
 // for any other month.

@@ -1,5 +1,7 @@
 #include "zadad/TextCodec.h"
 
+#include <cstring>
+
 namespace textcodec {
 
 namespace {
@@ -49,6 +51,27 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i, bool& ok) {
     return cp;
 }
 
+// The length of the run of ASCII bytes at the start of text. Notes are
+// nearly all ASCII, so the run is checked 32 bytes at a time.
+std::size_t AsciiRun(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    constexpr std::size_t kBlock = 4 * sizeof(std::uint64_t);
+    std::size_t i = 0;
+    for (; i + kBlock <= text.size(); i += kBlock) {
+        std::uint64_t words[4];
+        std::memcpy(words, text.data() + i, kBlock);
+        if ((words[0] | words[1] | words[2] | words[3]) & kHighBits) break;
+    }
+    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (word & kHighBits) break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 // Windows-1252 0x80-0x9F; the five unassigned bytes map to themselves as C1 controls.
 const char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
@@ -83,14 +106,12 @@ int ToWindows1252(char16_t unit) {
 }
 
 bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
+    return AsciiRun(text) == text.size();
 }
 
 bool IsValidUtf8(std::string_view text) {
     bool ok = true;
-    for (std::size_t i = 0; i < text.size() && ok;)
+    for (std::size_t i = AsciiRun(text); i < text.size() && ok; i += AsciiRun(text.substr(i)))
         DecodeUtf8(text, i, ok);
     return ok;
 }

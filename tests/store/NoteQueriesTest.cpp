@@ -202,15 +202,30 @@ TEST_F(NoteQueriesTest, AnHourlyNoteFillsEveryHourOfEveryDay) {
 }
 
 TEST_F(NoteQueriesTest, ARepeatedNoteStopsAtItsEndDate) {
+    // A daily note at 08:00; the grid starts on 29 November.
+    const struct {
+        COleDateTime end;
+        std::size_t shown;
+    } cases[] = {
+        {COleDateTime(2026, 11, 20, 0, 0, 0), 0},  // ended before the grid
+        {COleDateTime(2026, 11, 29, 0, 0, 0), 0},  // ended as the grid starts
+        {COleDateTime(2026, 11, 29, 8, 0, 0), 0},  // at its first occurrence in the grid
+        {COleDateTime(2026, 11, 29, 8, 1, 0), 1},  // just after it
+        {COleDateTime(2026, 12, 10, 0, 0, 0), 11}, // 29 November up to 9 December
+    };
     m_clock.Set(COleDateTime(2026, 11, 1, 0, 0, 0));
-    auto daily = MakeRepeated("daily", COleDateTime(2026, 11, 1, 8, 0, 0), kRepeatDay);
-    daily->m_dtEnd = COleDateTime(2026, 12, 10, 0, 0, 0);
-    m_manager.Add(std::move(daily));
-    const auto days = MonthGrid();
-    // 29 November up to and including 9 December.
-    EXPECT_EQ(Total(days), 11u);
-    EXPECT_EQ(days[10].size(), 1u);
-    EXPECT_TRUE(days[11].empty());
+    for (const auto& c : cases) {
+        m_manager.RemoveAll();
+        auto daily = MakeRepeated("daily", COleDateTime(2026, 11, 1, 8, 0, 0), kRepeatDay);
+        daily->m_dtEnd = c.end;
+        m_manager.Add(std::move(daily));
+        const auto days = MonthGrid();
+        EXPECT_EQ(Total(days), c.shown) << c.end.Format("%c");
+        if (c.shown > 0) {
+            EXPECT_EQ(days[c.shown - 1].size(), 1u) << c.end.Format("%c");
+        }
+        EXPECT_TRUE(days[c.shown].empty()) << c.end.Format("%c");
+    }
 }
 
 TEST_F(NoteQueriesTest, GridFiltersAndOrderWithinADay) {

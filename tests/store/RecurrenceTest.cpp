@@ -380,6 +380,14 @@ const WalkCase kWalks[] = {
     {"FirstSaturdayOfFebruaryYearly",
      Date(2000, 1, 1, 0, 0, 0),
      {.unit = kRepeatYear, .byWeekDay = true, .weekDay = 7, .ordinal = 1, .month = 2}},
+    // Days before 30 December 1899 count below zero: the weekday rules must
+    // find their day on both sides of it.
+    {"LastFridayMonthlyFrom1850",
+     Date(1850, 1, 1, 17, 0, 0),
+     {.unit = kRepeatMonth, .byWeekDay = true, .weekDay = 6, .ordinal = 5}},
+    {"SecondTuesdayOfMayYearlyFrom1400",
+     Date(1400, 1, 1, 9, 30, 0),
+     {.unit = kRepeatYear, .byWeekDay = true, .weekDay = 3, .ordinal = 2, .month = 5}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, RecurrenceWalk, ::testing::ValuesIn(kWalks),

@@ -31,6 +31,26 @@ TEST(TextCodec, Utf8ChecksRefuseOverlongSurrogateAndCutSequences) {
     EXPECT_FALSE(textcodec::IsValidUtf8("\x80"));
 }
 
+TEST(TextCodec, AByteAboveAsciiIsFoundAtEveryPlaceOfALongText) {
+    // Long texts are checked a block at a time; a byte at any place in or
+    // after a block must still count.
+    for (std::size_t length : {1u, 7u, 8u, 9u, 31u, 32u, 33u, 40u, 70u}) {
+        const std::string plain(length, 'a');
+        EXPECT_TRUE(textcodec::IsAscii(plain)) << length;
+        EXPECT_TRUE(textcodec::IsValidUtf8(plain)) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string stray = plain;
+            stray[at] = '\x80';
+            EXPECT_FALSE(textcodec::IsAscii(stray)) << length << " at " << at;
+            EXPECT_FALSE(textcodec::IsValidUtf8(stray)) << length << " at " << at;
+            const std::string euro = plain.substr(0, at) + "\xE2\x82\xAC" + plain.substr(at);
+            EXPECT_FALSE(textcodec::IsAscii(euro)) << length << " at " << at;
+            EXPECT_TRUE(textcodec::IsValidUtf8(euro)) << length << " at " << at;
+            EXPECT_FALSE(textcodec::IsValidUtf8(euro.substr(0, at + 2))) << length << " at " << at;
+        }
+    }
+}
+
 TEST(TextCodec, Utf16RoundTripAndBrokenSurrogatesBecomeReplacements) {
     const std::string text = "Caf\xC3\xA9 \xF0\x9F\x98\x80";
     EXPECT_EQ(textcodec::Utf16ToUtf8(textcodec::Utf8ToUtf16(text)), text);
