@@ -141,6 +141,8 @@ void AddOccurrences(CNote& note, const GridRange& range, BOOL firstOnly,
     double previous = 0.0;
     for (bool first = true;; first = false) {
         const COleDateTime occ = CNoteManager::GetOccurrence(note, probe);
+        // A damaged record's date is no day of any grid.
+        if (occ.GetStatus() != COleDateTime::valid) return;
         const double linear = occ.Linear();
         const long index = static_cast<long>(std::trunc(linear - range.linearFrom));
         // A series that does not move forward would never end.
