@@ -7,6 +7,7 @@
 #include "store/IcsImport.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -30,6 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string exported = CIcsExport::WriteCalendar(data, SameText);
     CCalendarData again;
     again.RemoveAllNotes();
-    if (!CIcsImport::Import(again, exported, SameText).m_bRead) std::abort();
+    const CIcsImportResult reread = CIcsImport::Import(again, exported, SameText);
+    if (!reread.m_bRead) {
+        std::fprintf(stderr, "the export does not read again (%s):\n%s\n",
+                     reread.m_strProblem.c_str(), exported.c_str());
+        std::abort();
+    }
     return 0;
 }

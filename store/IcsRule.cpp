@@ -157,7 +157,8 @@ icalrecurrencetype FromNote(const CRecurringNote& note, bool allDay) {
         else
             AddLastDayFallback(rule, note.m_dtStart, unit == kRepeatYear);
     }
-    if (note.m_dtEnd.GetStatus() == COleDateTime::valid) {
+    // An end later than any calendar file can carry is as good as none.
+    if (icstime::Writable(note.m_dtEnd)) {
         // The end day itself no longer counts; UNTIL is the last moment that does.
         const COleDateTime last = note.m_dtEnd - CUtility::OneSecond;
         rule.until = allDay ? icstime::Date(last) : icstime::Floating(last);

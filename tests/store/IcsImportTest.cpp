@@ -3,6 +3,7 @@
 // with what could not be taken over counted; damaged files change nothing.
 #include "store/IcsImport.h"
 #include "store/CalendarData.h"
+#include "store/IcsExport.h"
 #include "store/IcsImportReport.h"
 #include "store/NoteCasts.h"
 #include "store/ProgramFlags.h"
@@ -12,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -171,6 +174,38 @@ TEST_F(IcsImportTest, TimesComeInAsTheLocalZonesTime) {
                      "2026-01-13 00:00:00"}));
     EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOtherZones, 2}}))
         << "the local zone's own times are not converted";
+}
+
+TEST_F(IcsImportTest, EventsAfterTheLastYearACalendarFileCarriesAreLeftOut) {
+    const CIcsImportResult result =
+        Import("BEGIN:VCALENDAR\r\n"
+               "BEGIN:VEVENT\r\nDTSTART:30001231T230000\r\nSUMMARY:Last\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nDTSTART:30010101T000000\r\nSUMMARY:Later\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:40520210\r\nSUMMARY:Far\r\nEND:VEVENT\r\n"
+               "END:VCALENDAR\r\n");
+    EXPECT_EQ(Notes(m_data), (Lines{"memo Last 3000-12-31 23:00:00"}));
+    EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOutOfRange, 2}}));
+}
+
+// Files the fuzzer found faults with (tests/data/fuzz/ics_import): what
+// they add exports as a calendar that imports again.
+TEST_F(IcsImportTest, FuzzReproducersExportAsCalendarsThatReadAgain) {
+    const std::filesystem::path dir = std::string(ORRINDALE_TEST_DATA_DIR) + "/fuzz/ics_import";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        ++files;
+        CCalendarData data;
+        data.RemoveAllNotes();
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        if (!CIcsImport::Import(data, text, nullptr).m_bRead) continue;
+        CCalendarData again;
+        const std::string exported = CIcsExport::WriteCalendar(data, nullptr);
+        const CIcsImportResult reread = CIcsImport::Import(again, exported, nullptr);
+        EXPECT_TRUE(reread.m_bRead) << reread.m_strProblem;
+    }
+    EXPECT_GT(files, 0);
 }
 
 TEST_F(IcsImportTest, AFileImportedTwiceAddsItsNotesOnce) {
