@@ -7,15 +7,14 @@
 #include "store/IcsImportReport.h"
 #include "store/NoteCasts.h"
 #include "store/ProgramFlags.h"
+#include "tests/support/FuzzReproducers.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TestClock.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -187,25 +186,32 @@ TEST_F(IcsImportTest, EventsAfterTheLastYearACalendarFileCarriesAreLeftOut) {
     EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOutOfRange, 2}}));
 }
 
+TEST_F(IcsImportTest, WeekdayPositionsNoMonthHasComeInOnceAtTheirStart) {
+    std::string text = "BEGIN:VCALENDAR\r\n";
+    for (const char* rule :
+         {"FREQ=MONTHLY;BYDAY=7FR", "FREQ=MONTHLY;BYDAY=-6MO", "FREQ=YEARLY;BYMONTH=2;BYDAY=6FR"})
+        text += std::string("BEGIN:VEVENT\r\nDTSTART:20260130T080000\r\nRRULE:") + rule +
+                "\r\nSUMMARY:" + rule + "\r\nEND:VEVENT\r\n";
+    const CIcsImportResult result = Import(text + "END:VCALENDAR\r\n");
+    EXPECT_EQ(Notes(m_data), (Lines{"memo FREQ=MONTHLY;BYDAY=-6MO 2026-01-30 08:00:00",
+                                    "memo FREQ=MONTHLY;BYDAY=7FR 2026-01-30 08:00:00",
+                                    "memo FREQ=YEARLY;BYMONTH=2;BYDAY=6FR 2026-01-30 08:00:00"}));
+    EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOtherRules, 3}}));
+}
+
 // Files the fuzzer found faults with (tests/data/fuzz/ics_import): what
 // they add exports as a calendar that imports again.
 TEST_F(IcsImportTest, FuzzReproducersExportAsCalendarsThatReadAgain) {
-    const std::filesystem::path dir = std::string(ORRINDALE_TEST_DATA_DIR) + "/fuzz/ics_import";
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        SCOPED_TRACE(entry.path().filename().string());
-        ++files;
+    for (const auto& [name, text] : FuzzReproducers("ics_import")) {
+        SCOPED_TRACE(name);
         CCalendarData data;
         data.RemoveAllNotes();
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
         if (!CIcsImport::Import(data, text, nullptr).m_bRead) continue;
         CCalendarData again;
         const std::string exported = CIcsExport::WriteCalendar(data, nullptr);
         const CIcsImportResult reread = CIcsImport::Import(again, exported, nullptr);
         EXPECT_TRUE(reread.m_bRead) << reread.m_strProblem;
     }
-    EXPECT_GT(files, 0);
 }
 
 TEST_F(IcsImportTest, AFileImportedTwiceAddsItsNotesOnce) {
