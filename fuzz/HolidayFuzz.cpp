@@ -7,6 +7,7 @@
 #include "store/NoteManager.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -14,13 +15,20 @@
 
 namespace {
 
-const std::string& FilePath() {
-    static const std::string path = [] {
+// The file each input is written to, removed when the run ends.
+struct CScratchFile {
+    CScratchFile() {
         const char* dir = std::getenv("TMPDIR");
-        return std::string(dir && *dir ? dir : "/tmp") + "/orrindale-fuzz-holiday-" +
+        path = std::string(dir && *dir ? dir : "/tmp") + "/orrindale-fuzz-holiday-" +
                std::to_string(getpid()) + ".txt";
-    }();
-    return path;
+    }
+    ~CScratchFile() { std::remove(path.c_str()); }
+    std::string path;
+};
+
+const std::string& FilePath() {
+    static const CScratchFile file;
+    return file.path;
 }
 
 void WriteFile(const std::uint8_t* bytes, std::size_t size) {
