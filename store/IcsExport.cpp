@@ -42,7 +42,7 @@ public:
     void AddSeries(const CNote& note) {
         const CRecurringNote* series = Series(note);
         const COleDateTime start = series ? icsrule::SeriesStart(*series) : Start(note);
-        if (start.GetStatus() != COleDateTime::valid) return;
+        if (!icstime::Writable(start)) return;
         // A series that ended before it began has nothing to show.
         if (series && !CNoteManager::IsCurrent(note, start)) return;
         const bool allDay = CIcsExport::IsAllDay(note, start);
@@ -53,7 +53,7 @@ public:
     }
 
     void AddOccurrence(const CNote& note, const COleDateTime& when) {
-        if (when.GetStatus() != COleDateTime::valid) return;
+        if (!icstime::Writable(when)) return;
         AddEvent(note, when, CIcsExport::IsAllDay(note, when), Uid(note, &when));
     }
 

@@ -22,7 +22,9 @@ public:
     using PlainText = std::function<std::string(std::string_view)>;
 
     // Every note another calendar can take, each as a whole series: no
-    // history copies, holidays or notes that are switched off.
+    // history copies, holidays or notes that are switched off. Notes dated
+    // after the last year a calendar file carries (icstime::kLastYear) are passed
+    // over, and a series ending after it is written without an end.
     static std::string WriteCalendar(const CCalendarData& data, const PlainText& plainText);
     // The given notes, each as one event with its repetition and alarm, in
     // the order given. History copies come as single events at their start

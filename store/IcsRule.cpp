@@ -128,6 +128,16 @@ bool DayRule(const CRuleParts& parts, const icaltimetype& first, std::optional<I
     return true;
 }
 
+// A weekday position no rule of the program takes (the 5th, the 2nd last,
+// the 7th). Such a rule is turned down before libical is asked for its first
+// occurrence: for a position no month has (the 7th Friday) libical would
+// search through centuries of months for one.
+bool UnfollowedPosition(const std::vector<int>& days) {
+    if (days.empty()) return false;
+    const int position = icalrecurrencetype_day_position(static_cast<short>(days[0]));
+    return position < -1 || position >= kOrdinalLast;
+}
+
 // Whether the program can follow the rule from its first occurrence, and
 // how (the weekday rule's fields in repeat; a change it makes in loss).
 bool Follows(const CRuleParts& parts, const icaltimetype& first, icsrule::CRepeat& repeat,
@@ -157,7 +167,8 @@ icalrecurrencetype FromNote(const CRecurringNote& note, bool allDay) {
         else
             AddLastDayFallback(rule, note.m_dtStart, unit == kRepeatYear);
     }
-    if (note.m_dtEnd.GetStatus() == COleDateTime::valid) {
+    // An end later than any calendar file can carry is as good as none.
+    if (icstime::Writable(note.m_dtEnd)) {
         // The end day itself no longer counts; UNTIL is the last moment that does.
         const COleDateTime last = note.m_dtEnd - CUtility::OneSecond;
         rule.until = allDay ? icstime::Date(last) : icstime::Floating(last);
@@ -193,6 +204,10 @@ CMapping ToRepeat(const icalrecurrencetype& rule, const icaltimetype& dtstart) {
     }
     if (parts.days.size() > 1) {
         mapping.m_loss = IcsLoss::kSeveralWeekdays;
+        return mapping;
+    }
+    if (UnfollowedPosition(parts.days)) {
+        mapping.m_loss = IcsLoss::kOtherRules;
         return mapping;
     }
     icaltimetype start = dtstart;

@@ -70,6 +70,10 @@ icaltimetype Utc(const COleDateTime& t) {
     return value;
 }
 
+bool Writable(const COleDateTime& t) {
+    return t.GetStatus() == COleDateTime::valid && t.GetYear() <= kLastYear;
+}
+
 COleDateTime WallTime(const icaltimetype& value) {
     if (icaltime_is_null_time(value)) {
         COleDateTime none;
@@ -103,6 +107,13 @@ CIcsZone CIcsZone::Of(icalproperty* prop, icalcomponent* event) {
 }
 
 CLocalTime CIcsZone::ToLocal(const icaltimetype& value) const {
+    CLocalTime local = ToLocalTime(value);
+    if (local.m_dtTime.GetStatus() == COleDateTime::valid && !icstime::Writable(local.m_dtTime))
+        local.m_dtTime.SetStatus(COleDateTime::invalid);
+    return local;
+}
+
+CLocalTime CIcsZone::ToLocalTime(const icaltimetype& value) const {
     CLocalTime local;
     const COleDateTime wall = icstime::WallTime(value);
     local.m_dtTime = wall;

@@ -14,6 +14,12 @@
 
 namespace icstime {
 
+// libical writes no year after this one (later ones come out as zeros,
+// which no reader takes), so the program neither takes nor writes them.
+inline constexpr int kLastYear = 3000;
+// Whether t is a valid time of a year iCalendar values can carry.
+bool Writable(const COleDateTime& t);
+
 icaltimetype Floating(const COleDateTime& t);
 icaltimetype Date(const COleDateTime& t);
 // The local time t as a UTC time, for time stamps.
@@ -37,9 +43,11 @@ public:
     static CIcsZone Of(icalproperty* prop, icalcomponent* event);
     // A wall time of this zone as local time. Dates stay as they are, and a
     // value marked as UTC is UTC whatever the zone.
+    // Times after kLastYear come out invalid.
     CLocalTime ToLocal(const icaltimetype& value) const;
 
 private:
+    CLocalTime ToLocalTime(const icaltimetype& value) const;
     enum class Kind { kFloating, kUtc, kNamed, kFileZone, kUnknown };
     Kind m_kind = Kind::kFloating;
     QTimeZone m_zone;

@@ -138,6 +138,8 @@ struct GridRange {
 // counts then. False when occ lies outside the days of the range.
 bool AddOccurrence(CNote& note, const COleDateTime& occ, const GridRange& range,
                    std::vector<std::vector<CNoteOccurrence>>& days) {
+    // A damaged record's date is no day of any grid.
+    if (occ.GetStatus() != COleDateTime::valid) return false;
     const double linear = occ.Linear();
     const long index = static_cast<long>(std::trunc(linear - range.linearFrom));
     if (index > range.last || index < 0) return false;

@@ -100,5 +100,10 @@ CArchive& CArchive::operator>>(COleDateTime& dt) {
         throw CArchiveException(CArchiveException::badFormat, "bad date status");
     dt.m_dt = value;
     dt.m_status = static_cast<COleDateTime::DateTimeStatus>(status);
+    // A date marked valid that no date can hold (far out of range, NaN) is
+    // kept as an invalid one: date arithmetic on it would leave every range.
+    if (dt.m_status == COleDateTime::valid &&
+        COleDateTime(value).GetStatus() != COleDateTime::valid)
+        dt.m_status = COleDateTime::invalid;
     return *this;
 }

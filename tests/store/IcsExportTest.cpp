@@ -129,6 +129,9 @@ TEST_F(IcsExportTest, EachKindAndRuleIsWrittenInItsForm) {
         {"2nd Tuesday from the 20th: starts on the next one",
          [] { return WeekdayRule(At(2026, 1, 20, 19), kRepeatMonth, 3, 2, 1, 3); },
          "DTSTART:20260210T190000", "RRULE:FREQ=MONTHLY;BYDAY=2TU", "TRIGGER:-P3D"},
+        {"an end after the last year a calendar file carries: no end",
+         [] { return Ending(Repeat(At(2026, 1, 5, 9), kRepeatWeek, 1), At(4000, 1, 1)); },
+         "DTSTART:20260105T090000", "RRULE:FREQ=WEEKLY", ""},
         {"last Monday of May",
          [] { return WeekdayRule(At(2026, 1, 1, 10), kRepeatYear, 2, 5, 5, 0); },
          "DTSTART:20260525T100000", "RRULE:FREQ=YEARLY;BYDAY=-1MO;BYMONTH=5", "TRIGGER:PT0S"},
@@ -177,8 +180,10 @@ TEST_F(IcsExportTest, TheCalendarLeavesOutHistoryHolidaysAndNotesSwitchedOff) {
     holiday->m_nType = kNoteHoliday;
     m_data.m_noteManager.Add(std::move(holiday));
     m_data.AddNote(Ending(Repeat(At(2026, 3, 1, 9), kRepeatDay, 1), At(2026, 3, 1)));
+    m_data.AddNote(std::make_unique<CNote>(kNoteMemo, "Far", "", At(4052, 2, 10), 0));
     const std::vector<Event> events = Events(CIcsExport::WriteCalendar(m_data, nullptr));
-    ASSERT_EQ(events.size(), 1u) << "a series that ends before it starts is left out as well";
+    ASSERT_EQ(events.size(), 1u)
+        << "a series that ends before it starts and a year no file carries are left out as well";
     EXPECT_EQ(Line(events.front(), "SUMMARY"), "SUMMARY:Kept");
 }
 

@@ -3,9 +3,11 @@
 // with what could not be taken over counted; damaged files change nothing.
 #include "store/IcsImport.h"
 #include "store/CalendarData.h"
+#include "store/IcsExport.h"
 #include "store/IcsImportReport.h"
 #include "store/NoteCasts.h"
 #include "store/ProgramFlags.h"
+#include "tests/support/FuzzReproducers.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TestClock.h"
 
@@ -171,6 +173,45 @@ TEST_F(IcsImportTest, TimesComeInAsTheLocalZonesTime) {
                      "2026-01-13 00:00:00"}));
     EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOtherZones, 2}}))
         << "the local zone's own times are not converted";
+}
+
+TEST_F(IcsImportTest, EventsAfterTheLastYearACalendarFileCarriesAreLeftOut) {
+    const CIcsImportResult result =
+        Import("BEGIN:VCALENDAR\r\n"
+               "BEGIN:VEVENT\r\nDTSTART:30001231T230000\r\nSUMMARY:Last\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nDTSTART:30010101T000000\r\nSUMMARY:Later\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:40520210\r\nSUMMARY:Far\r\nEND:VEVENT\r\n"
+               "END:VCALENDAR\r\n");
+    EXPECT_EQ(Notes(m_data), (Lines{"memo Last 3000-12-31 23:00:00"}));
+    EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOutOfRange, 2}}));
+}
+
+TEST_F(IcsImportTest, WeekdayPositionsNoMonthHasComeInOnceAtTheirStart) {
+    std::string text = "BEGIN:VCALENDAR\r\n";
+    for (const char* rule :
+         {"FREQ=MONTHLY;BYDAY=7FR", "FREQ=MONTHLY;BYDAY=-6MO", "FREQ=YEARLY;BYMONTH=2;BYDAY=6FR"})
+        text += std::string("BEGIN:VEVENT\r\nDTSTART:20260130T080000\r\nRRULE:") + rule +
+                "\r\nSUMMARY:" + rule + "\r\nEND:VEVENT\r\n";
+    const CIcsImportResult result = Import(text + "END:VCALENDAR\r\n");
+    EXPECT_EQ(Notes(m_data), (Lines{"memo FREQ=MONTHLY;BYDAY=-6MO 2026-01-30 08:00:00",
+                                    "memo FREQ=MONTHLY;BYDAY=7FR 2026-01-30 08:00:00",
+                                    "memo FREQ=YEARLY;BYMONTH=2;BYDAY=6FR 2026-01-30 08:00:00"}));
+    EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOtherRules, 3}}));
+}
+
+// Files the fuzzer found faults with (tests/data/fuzz/ics_import): what
+// they add exports as a calendar that imports again.
+TEST_F(IcsImportTest, FuzzReproducersExportAsCalendarsThatReadAgain) {
+    for (const auto& [name, text] : FuzzReproducers("ics_import")) {
+        SCOPED_TRACE(name);
+        CCalendarData data;
+        data.RemoveAllNotes();
+        if (!CIcsImport::Import(data, text, nullptr).m_bRead) continue;
+        CCalendarData again;
+        const std::string exported = CIcsExport::WriteCalendar(data, nullptr);
+        const CIcsImportResult reread = CIcsImport::Import(again, exported, nullptr);
+        EXPECT_TRUE(reread.m_bRead) << reread.m_strProblem;
+    }
 }
 
 TEST_F(IcsImportTest, AFileImportedTwiceAddsItsNotesOnce) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 std::vector<std::uint8_t> Stored(const std::string& text) {
@@ -105,6 +107,30 @@ TEST(Archive, DatesStoreStatusThenValue) {
     bad[0] = 9;
     CArchive badIn(bad);
     EXPECT_THROW(badIn >> a, CArchiveException);
+}
+
+TEST(Archive, DatesNoDateCanHoldReadAsInvalid) {
+    const struct {
+        std::int32_t status;
+        double value;
+        COleDateTime::DateTimeStatus read;
+    } cases[] = {
+        {COleDateTime::valid, 46364.5, COleDateTime::valid},
+        {COleDateTime::valid, -657434.0, COleDateTime::valid},
+        {COleDateTime::valid, -3.535e184, COleDateTime::invalid},
+        {COleDateTime::valid, 2958466.5, COleDateTime::invalid},
+        {COleDateTime::valid, std::numeric_limits<double>::quiet_NaN(), COleDateTime::invalid},
+        {COleDateTime::valid, std::numeric_limits<double>::infinity(), COleDateTime::invalid},
+        {COleDateTime::null, 1e300, COleDateTime::null},
+    };
+    for (const auto& c : cases) {
+        CArchive out;
+        out << c.status << c.value;
+        CArchive in(out.Buffer());
+        COleDateTime read;
+        in >> read;
+        EXPECT_EQ(read.GetStatus(), c.read) << c.value;
+    }
 }
 
 } // namespace
