@@ -149,7 +149,14 @@ private:
     void EndOfDay(Seconds now);
     void Fault(Seconds now, WORD id, const std::string& what);
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
-    void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // What the program's event loop does between ticks: the soak runs none,
+    // and windows queue events as they come and go (the window system's
+    // expose and geometry events, polish, layout, deferred deletes); left
+    // waiting, the queues grow with every alarm.
+    void FlushDeletes() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     CCalendarData& Data() { return m_tray->Data(); }
 
     std::mt19937_64 m_rng;
