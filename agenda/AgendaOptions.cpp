@@ -11,7 +11,7 @@ using Apply = std::string (*)(CAgendaOptions&, const std::string&);
 
 // One option: a switch sets its flag, a file or a name is kept as given,
 // anything else is read by apply.
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     const char* value; // what the value looks like; nullptr for a switch
     bool listingOnly;  // meaningless for a PDF of the grid
@@ -66,7 +66,7 @@ std::string DaysInto(int& target, const std::string& value) {
     return {};
 }
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"--data", "FILE", false, nullptr, &CAgendaOptions::dataFile},
     {"--holidays-file", "FILE", false, nullptr, &CAgendaOptions::holidaysFile},
     {"--from", "YYYY-MM-DD", true, nullptr, nullptr,
@@ -96,20 +96,20 @@ const OptionSpec kOptions[] = {
 };
 
 // Takes the option's value into options; an error for the user, or empty.
-std::string Take(const OptionSpec& spec, const std::string& value, CAgendaOptions& options) {
-    if (spec.flag) {
-        options.*spec.flag = true;
-    } else if (spec.text) {
-        options.*spec.text = value;
+std::string Take(const OptionEntry& entry, const std::string& value, CAgendaOptions& options) {
+    if (entry.flag) {
+        options.*entry.flag = true;
+    } else if (entry.text) {
+        options.*entry.text = value;
     } else {
-        return spec.apply(options, value);
+        return entry.apply(options, value);
     }
     return {};
 }
 
-const OptionSpec* FindOption(const std::string& name) {
-    for (const OptionSpec& spec : kOptions)
-        if (name == spec.name) return &spec;
+const OptionEntry* FindOption(const std::string& name) {
+    for (const OptionEntry& entry : kOptions)
+        if (name == entry.name) return &entry;
     return nullptr;
 }
 
@@ -154,14 +154,14 @@ bool ParseAgendaOptions(const std::vector<std::string>& args, CAgendaOptions& op
         const std::string& arg = args[i];
         const std::size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* spec = FindOption(name);
-        if (!spec) {
+        const OptionEntry* entry = FindOption(name);
+        if (!entry) {
             error = arg.rfind('-', 0) == 0 ? "unknown option '" + arg + "'"
                                            : "unexpected argument '" + arg + "'";
             return false;
         }
         std::string value;
-        if (!spec->value) {
+        if (!entry->value) {
             if (equals != std::string::npos) {
                 error = name + " takes no value";
                 return false;
@@ -171,13 +171,13 @@ bool ParseAgendaOptions(const std::vector<std::string>& args, CAgendaOptions& op
         } else if (i + 1 < args.size()) {
             value = args[++i];
         }
-        if (spec->value && value.empty()) {
-            error = name + " needs a value: " + name + " " + spec->value;
+        if (entry->value && value.empty()) {
+            error = name + " needs a value: " + name + " " + entry->value;
             return false;
         }
-        error = Take(*spec, value, options);
+        error = Take(*entry, value, options);
         if (!error.empty()) return false;
-        if (spec->listingOnly && options.listingOption.empty()) options.listingOption = name;
+        if (entry->listingOnly && options.listingOption.empty()) options.listingOption = name;
     }
     error = Conflicts(options);
     return error.empty();
