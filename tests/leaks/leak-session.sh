@@ -50,7 +50,7 @@ export QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$ORRINDALE_HOME"
 # A month of notes and a reminder that falls due during the session.
-"$build/bin/orrindale_sample_calendar" --due-in 100 "$ORRINDALE_HOME" >/dev/null
+"$build/bin/orrindale_sample_calendar" --due-in 150 "$ORRINDALE_HOME" >/dev/null
 cp "$build/share/orrindale/Holiday.txt" "$ORRINDALE_HOME/"
 
 export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0
