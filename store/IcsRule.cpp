@@ -212,10 +212,18 @@ CMapping ToRepeat(const icalrecurrencetype& rule, const icaltimetype& dtstart) {
     }
     icaltimetype start = dtstart;
     start.zone = nullptr; // compared as the wall time the rule runs on
-    mapping.m_first = Occurrence(rule, start, 1);
     CRepeat repeat;
     repeat.m_nUnit = *unit;
     repeat.m_nEvery = std::max<int>(rule.interval, 1);
+    // A rule of minutes to weeks is judged without its first occurrence, and
+    // one the program cannot follow is turned down before libical is asked:
+    // an hourly rule in the last Thursday of March has it step through every
+    // hour of the year, checking each against the month's weekdays.
+    if (repeat.m_nUnit <= kRepeatWeek && !Follows(parts, start, repeat, mapping.m_loss)) {
+        mapping.m_loss = IcsLoss::kOtherRules;
+        return mapping;
+    }
+    mapping.m_first = Occurrence(rule, start, 1);
     if (icaltime_is_null_time(mapping.m_first) ||
         !Follows(parts, mapping.m_first, repeat, mapping.m_loss)) {
         mapping.m_loss = IcsLoss::kOtherRules;
