@@ -12,17 +12,6 @@
 
 namespace {
 
-// A pane that is only printed is never clicked: nothing is asked of the program.
-class CPrintOnlyActions : public CCalendarActions {
-public:
-    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
-    void NotesChanged() override {}
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
-};
-
 QtMessageHandler g_qtMessages = nullptr;
 
 // Qt's remarks on a session without a desktop (no runtime directory, no
@@ -52,7 +41,7 @@ std::unique_ptr<QApplication> OffscreenApplication() {
 bool PrintAgendaPdf(CCalendarData& data, const AgendaPeriod& period, const std::string& file,
                     std::string& error) {
     const std::unique_ptr<QApplication> app = OffscreenApplication();
-    CPrintOnlyActions actions;
+    CNoCalendarActions actions;
     CalendarPane pane(data, actions);
     if (period.month)
         pane.SetDate(period.day.GetYear(), period.day.GetMonth(), false);

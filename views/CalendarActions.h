@@ -32,3 +32,15 @@ public:
     virtual void OpenHelp() = 0;
     virtual void OpenHomePage() = 0;
 };
+
+// A calendar nobody works in (one that is only printed or looked at): every
+// request is refused and nothing happens.
+class CNoCalendarActions : public CCalendarActions {
+public:
+    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
+    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
+    void NotesChanged() override {}
+    bool RunOptions(QWidget*) override { return false; }
+    void OpenHelp() override {}
+    void OpenHomePage() override {}
+};

@@ -32,17 +32,6 @@ public:
     COleDateTime Now() const override { return COleDateTime(2026, 12, 8, 9, 30, 0); }
 };
 
-// The gallery edits nothing and puts nothing on the desktop.
-class CNoActions : public CCalendarActions {
-public:
-    bool EditNote(CNote*, const COleDateTime&, QWidget*) override { return false; }
-    void ShowNotesAt(const std::vector<CNote*>&, const QPoint&) override {}
-    void NotesChanged() override {}
-    bool RunOptions(QWidget*) override { return false; }
-    void OpenHelp() override {}
-    void OpenHomePage() override {}
-};
-
 COleDateTime On(int day, int hour, int minute = 0) {
     return COleDateTime(2026, 12, day, hour, minute, 0);
 }
@@ -117,7 +106,7 @@ int main(int argc, char** argv) {
     SetTimeFormats(data.m_b24Hour);
     data.m_nListFilter = Option(args, "--period", 3);
     AddNotes(data);
-    CNoActions actions;
+    CNoCalendarActions actions;
     CNoteListWnd wnd(data, actions);
     wnd.setWindowTitle("Orrindale notes list");
     wnd.resize(720, 380);
