@@ -76,6 +76,16 @@ public:
     BOOL m_bTopMost = 1;
     BOOL m_bAlarmActive = 0;
     int m_nID = 0;
+
+    // How far down the note classes this object was made: what the casts in
+    // NoteCasts.h check, at the price of a load, where a dynamic_cast walked
+    // the type information on every look at a note.
+    enum class Level : unsigned char { kNote, kOneTime, kRecurring };
+    Level GetLevel() const { return m_level; }
+
+protected:
+    // Each class's constructors set their own level; copies keep it.
+    Level m_level = Level::kNote;
 };
 
 // The font a new note's window starts with.

@@ -1,7 +1,8 @@
 #pragma once
 // The kind of a note is told by m_nType; these reach the fields of that kind.
-// They check the object as well, so a note whose kind code and class disagree
-// is treated as a plain note instead of being read as something it is not.
+// They check the object's class as well, so a note whose kind code and class
+// disagree is treated as a plain note instead of being read as something it
+// is not.
 
 #include "store/RecurringNote.h"
 
@@ -12,13 +13,15 @@ inline const COneTimeNote* AsOneTime(const CNote& note) {
     if (note.m_nType != kNoteOneTime && note.m_nType != kNoteRecurring &&
         note.m_nType != kNoteHoliday)
         return nullptr;
-    return dynamic_cast<const COneTimeNote*>(&note);
+    if (note.GetLevel() < CNote::Level::kOneTime) return nullptr;
+    return static_cast<const COneTimeNote*>(&note);
 }
 
 // Recurring and holiday notes: the ones with a repetition rule.
 inline const CRecurringNote* AsRecurring(const CNote& note) {
     if (note.m_nType != kNoteRecurring && note.m_nType != kNoteHoliday) return nullptr;
-    return dynamic_cast<const CRecurringNote*>(&note);
+    if (note.GetLevel() < CNote::Level::kRecurring) return nullptr;
+    return static_cast<const CRecurringNote*>(&note);
 }
 
 inline COneTimeNote* AsOneTime(CNote& note) {

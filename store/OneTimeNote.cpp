@@ -7,6 +7,7 @@
 COneTimeNote::COneTimeNote() : COneTimeNote(COleDateTime::GetCurrentTime()) {}
 
 COneTimeNote::COneTimeNote(const COleDateTime& created) : CNote(created) {
+    m_level = Level::kOneTime;
     m_nType = kNoteOneTime;
     ResetAlarm();
 }
@@ -14,6 +15,7 @@ COneTimeNote::COneTimeNote(const COleDateTime& created) : CNote(created) {
 COneTimeNote::COneTimeNote(int type, const std::string& title, const std::string& text,
                            const COleDateTime& start, int remindDays, WORD categoryID, BOOL remind)
     : CNote(type, title, text, start, categoryID) {
+    m_level = Level::kOneTime;
     m_bRemind = remind;
     m_bHistory = 0;
     m_nRemindDays = remindDays;

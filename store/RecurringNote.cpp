@@ -8,6 +8,7 @@
 CRecurringNote::CRecurringNote() : CRecurringNote(COleDateTime::GetCurrentTime()) {}
 
 CRecurringNote::CRecurringNote(const COleDateTime& created) : COneTimeNote(created) {
+    m_level = Level::kRecurring;
     m_nType = kNoteRecurring;
     m_dtLastOccurrence = m_dtStart;
 }
@@ -17,6 +18,7 @@ CRecurringNote::CRecurringNote(const std::string& title, const std::string& text
                                int repeatEvery, WORD categoryID, BOOL byWeekDay, int weekDay,
                                int weekOrdinal, int month, BOOL remind)
     : COneTimeNote(kNoteRecurring, title, text, start, remindDays, categoryID, remind) {
+    m_level = Level::kRecurring;
     m_dtOccurrence = start;
     m_dtAlarm = start;
     m_dtStart = start;

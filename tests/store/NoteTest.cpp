@@ -1,3 +1,4 @@
+#include "store/NoteCasts.h"
 #include "store/NoteWndHandle.h"
 #include "store/OneTimeNote.h"
 #include "store/ProgramFlags.h"
@@ -226,6 +227,38 @@ TEST_F(NoteTest, CloneKeepsTheClass) {
     ASSERT_NE(asRecurring, nullptr);
     EXPECT_EQ(asRecurring->m_nRepeatEvery, 2);
     EXPECT_EQ(asRecurring->GetTypeText(), "2 weeks");
+}
+
+// The casts read both the kind code and the class the object was made as,
+// copies and clones included: a kind code that promises more than the
+// class holds gives no pointer.
+TEST_F(NoteTest, CastsNeedKindAndClassToAgree) {
+    const auto made = [](int level) -> std::unique_ptr<CNote> {
+        if (level == 0) return std::make_unique<CNote>(Date(2026, 1, 1));
+        if (level == 1) return std::make_unique<COneTimeNote>(Date(2026, 1, 1));
+        return std::make_unique<CRecurringNote>(Date(2026, 1, 1));
+    };
+    struct Case {
+        int level; // 0 CNote, 1 COneTimeNote, 2 CRecurringNote
+        int type;
+        bool oneTime, recurring;
+    } cases[] = {
+        {0, kNoteMemo, false, false},      {0, kNoteOneTime, false, false},
+        {0, kNoteRecurring, false, false}, {1, kNoteMemo, false, false},
+        {1, kNoteOneTime, true, false},    {1, kNoteRecurring, true, false},
+        {2, kNoteOneTime, true, false},    {2, kNoteRecurring, true, true},
+        {2, kNoteHoliday, true, true},
+    };
+    for (const Case& c : cases) {
+        for (const bool cloned : {false, true}) {
+            std::unique_ptr<CNote> note = made(c.level);
+            note->m_nType = c.type;
+            if (cloned) note = note->Clone();
+            SCOPED_TRACE(testing::Message() << c.level << "/" << c.type << (cloned ? " clone" : ""));
+            EXPECT_EQ(AsOneTime(*note) != nullptr, c.oneTime);
+            EXPECT_EQ(AsRecurring(*note) != nullptr, c.recurring);
+        }
+    }
 }
 
 TEST_F(NoteTest, CopyFromANoteOfAnotherClassTakesOnlyTheCommonPart) {
