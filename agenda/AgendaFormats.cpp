@@ -9,6 +9,8 @@
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -20,12 +22,13 @@ void ToOneLine(std::string::iterator first, std::string::iterator last) {
         first, last, [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
 }
 
-std::string OneLine(std::string text) {
-    ToOneLine(text.begin(), text.end());
-    return text;
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    ToOneLine(line.begin(), line.end());
+    return line;
 }
 
-void AppendOneLine(std::string& out, const std::string& text) {
+void AppendOneLine(std::string& out, std::string_view text) {
     const std::size_t start = out.size();
     out += text;
     ToOneLine(out.begin() + static_cast<std::ptrdiff_t>(start), out.end());
@@ -68,13 +71,13 @@ COleDateTime DayOf(const CAgendaLine& line) {
 // line apart from an ordinary note.
 std::string TextNotes(const CAgendaLine& line) {
     std::string notes;
-    if (!line.category.empty()) notes += " [" + line.category + "]";
+    if (!line.category.empty()) notes.append(" [").append(line.category).append("]");
     if (line.kind == AgendaKind::kHoliday || line.kind == AgendaKind::kHistory)
         notes += std::string(" (") + AgendaKindName(line.kind) + ")";
     return notes;
 }
 
-void AppendJsonString(std::string& out, const std::string& text) {
+void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
     for (const char c : text) {
         switch (c) {
@@ -107,7 +110,7 @@ void AppendJsonString(std::string& out, const std::string& text) {
 }
 
 // A string member, or null when the line has no such thing.
-void AppendJsonMember(std::string& out, const char* name, const std::string* value) {
+void AppendJsonMember(std::string& out, const char* name, std::optional<std::string_view> value) {
     out += ", \"";
     out += name;
     out += "\": ";
@@ -123,21 +126,25 @@ void AppendJsonObject(std::string& out, const CAgendaLine& line) {
     const std::string text = line.note ? RtfToPlainText(line.note->m_strText) : std::string();
     out += "{\"date\": ";
     AppendJsonString(out, date);
-    AppendJsonMember(out, "time", time.empty() ? nullptr : &time);
-    AppendJsonMember(out, "title", &line.title);
+    const auto orNull = [](std::string_view value) {
+        return value.empty() ? std::nullopt : std::optional<std::string_view>(value);
+    };
+    AppendJsonMember(out, "time", orNull(time));
+    AppendJsonMember(out, "title", line.title);
     out += ", \"kind\": \"";
     out += AgendaKindName(line.kind);
     out += "\", \"id\": ";
     out += line.id ? std::to_string(line.id) : "null";
-    AppendJsonMember(out, "start", &start);
+    AppendJsonMember(out, "start", start);
     out += ", \"allDay\": ";
     out += IsAllDay(line.kind) ? "true" : "false";
-    AppendJsonMember(out, "category", line.category.empty() ? nullptr : &line.category);
+    AppendJsonMember(out, "category", orNull(line.category));
     out += ", \"categoryId\": ";
     out += line.note && line.note->m_nType != kNoteHoliday && line.note->m_wCategoryID
                ? std::to_string(line.note->m_wCategoryID)
                : "null";
-    AppendJsonMember(out, "text", line.note ? &text : nullptr);
+    AppendJsonMember(out, "text",
+                     line.note ? std::optional<std::string_view>(text) : std::nullopt);
     out += '}';
 }
 
@@ -211,7 +218,8 @@ std::string FormatAgendaIcs(const CCalendarData& data, const std::vector<CAgenda
     for (const CAgendaLine& line : lines) {
         CNote* note = line.note;
         if (!note) {
-            skyNotes.push_back(std::make_unique<CNote>(kNoteMemo, line.title, "", line.when, 0));
+            skyNotes.push_back(
+                std::make_unique<CNote>(kNoteMemo, std::string(line.title), "", line.when, 0));
             note = skyNotes.back().get();
         }
         occurrences.emplace_back(line.when, note);

@@ -25,7 +25,7 @@ AgendaKind KindOf(const CNote& note) {
     }
 }
 
-std::string CategoryName(const CCalendarData& data, WORD id) {
+std::string_view CategoryName(const CCalendarData& data, WORD id) {
     if (id == 0) return {};
     for (const CCategory& category : data.m_arrCategories)
         if (category.m_nID == id) return category.m_strName;
@@ -60,6 +60,9 @@ void AddOccurrences(const CCalendarData& data, const AgendaSelection& selection,
     data.m_noteManager.FillGrid(days, 0, selection.range.first,
                                 DayAfter(selection.range, selection.range.days), 0);
     g_bShowHistory = showHistory;
+    std::size_t count = 0;
+    for (const auto& day : days) count += day.size();
+    lines.reserve(count);
     for (const auto& day : days) {
         for (const CNoteOccurrence& occurrence : day) {
             CNote& note = *occurrence.m_pNote;

@@ -7,7 +7,7 @@
 #include "agenda/AgendaRange.h"
 #include "zadad/WinTypes.h"
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 class CCalendarData;
@@ -20,13 +20,16 @@ const char* AgendaKindName(AgendaKind kind);
 // Holidays and the Moon's phases belong to their day, not to a time of it.
 bool IsAllDay(AgendaKind kind);
 
+// A line points into the data it was collected from (titles, category
+// names) and is read while that data stands: a year of a large store is
+// hundreds of thousands of lines, not worth a copy of every title.
 struct CAgendaLine {
     COleDateTime when; // the occurrence; a phase of the Moon at its day's 00:00
     AgendaKind kind = AgendaKind::kMemo;
-    std::string title;
-    int id = 0;            // the note's ID; 0 for the Moon and the Sun
-    std::string category;  // the note's category name, empty for none
-    CNote* note = nullptr; // the note, for notes and holidays
+    std::string_view title;
+    int id = 0;                 // the note's ID; 0 for the Moon and the Sun
+    std::string_view category;  // the note's category name, empty for none
+    CNote* note = nullptr;      // the note, for notes and holidays
 };
 
 struct AgendaSelection {

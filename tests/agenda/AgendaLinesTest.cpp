@@ -39,8 +39,8 @@ protected:
         Lines lines;
         for (const CAgendaLine& line : CollectAgenda(m_data, selection)) {
             lines.push_back(line.when.Format("%Y-%m-%d %H:%M ") + AgendaKindName(line.kind) + " " +
-                            std::to_string(line.id) + " " + line.title);
-            if (!line.category.empty()) lines.back() += " [" + line.category + "]";
+                            std::to_string(line.id) + " " + std::string(line.title));
+            if (!line.category.empty()) lines.back().append(" [").append(line.category) += "]";
         }
         return lines;
     }
