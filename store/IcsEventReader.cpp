@@ -46,8 +46,9 @@ COleDateTime DayOf(const COleDateTime& t) {
 
 class CEventMapper {
 public:
-    CEventMapper(icalcomponent* event, const COleDateTime& now, CIcsEvent& out)
-        : m_event(event), m_dtNow(now), m_out(out) {
+    CEventMapper(icalcomponent* event, const COleDateTime& now, CIcsEvent& out,
+                 CIcsEventReader::WalkBudget& budget)
+        : m_event(event), m_dtNow(now), m_out(out), m_budget(budget) {
         m_dtEnd.SetStatus(COleDateTime::null);
     }
 
@@ -122,10 +123,14 @@ private:
         const bool shorterThanADay = repeat.m_nUnit <= kRepeatHour;
         const std::optional<COleDateTime> last = LastOccurrence(rule);
         if (!last) {
-            // Endless, or too long to walk: then UNTIL itself is the last moment.
+            // Endless, or too long to walk: then UNTIL itself is the last moment;
+            // a count too long to walk leaves no end to give.
+            if (rule.count > 0) Lose(IcsLoss::kLongCounts);
+            // A date as UNTIL keeps that whole day.
             const CLocalTime until = m_zone.ToLocal(rule.until);
             if (rule.count == 0 && until.m_dtTime.GetStatus() == COleDateTime::valid)
-                m_dtEnd = until.m_dtTime + CUtility::OneSecond;
+                m_dtEnd = rule.until.is_date ? DayOf(until.m_dtTime) + CUtility::OneDay
+                                             : until.m_dtTime + CUtility::OneSecond;
             return true;
         }
         if (last->GetStatus() != COleDateTime::valid) return false;
@@ -135,7 +140,7 @@ private:
 
     // The last occurrence, in local time, of a series that UNTIL or COUNT
     // ends; a null time when none counts; nothing when it does not end within
-    // kMaxCount occurrences.
+    // the walk it is allowed.
     std::optional<COleDateTime> LastOccurrence(const icalrecurrencetype& rule) {
         const bool hasUntil = !icaltime_is_null_time(rule.until);
         if (rule.count <= 0 && !hasUntil) return std::nullopt;
@@ -146,7 +151,9 @@ private:
         COleDateTime last;
         last.SetStatus(COleDateTime::null);
         icsrule::COccurrenceWalk walk(rule, m_dtstart);
-        for (int i = 1; i <= CIcsEventReader::kMaxCount; ++i) {
+        const int steps =
+            rule.count > 0 ? CIcsEventReader::kMaxCount : CIcsEventReader::kMaxUntilWalk;
+        for (int i = 1; i <= steps && m_budget.left > 0; ++i, --m_budget.left) {
             const icaltimetype next = walk.Next();
             if (icaltime_is_null_time(next)) return last;
             const COleDateTime local = m_zone.ToLocal(next).m_dtTime;
@@ -250,6 +257,7 @@ private:
     icalcomponent* m_event;
     const COleDateTime m_dtNow;
     CIcsEvent& m_out;
+    CIcsEventReader::WalkBudget& m_budget;
     CIcsZone m_zone;
     icaltimetype m_dtstart{};
     bool m_bAllDay = false;
@@ -263,8 +271,8 @@ private:
 } // namespace
 
 CIcsEvent CIcsEventReader::Read(icalcomponent* event, const NoteText& noteText,
-                                const COleDateTime& now) {
+                                const COleDateTime& now, WalkBudget& budget) {
     CIcsEvent result;
-    CEventMapper(event, now, result).Map(noteText);
+    CEventMapper(event, now, result, budget).Map(noteText);
     return result;
 }

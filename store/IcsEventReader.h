@@ -29,9 +29,24 @@ public:
     // An event's description (plain text) as the text of a note.
     using NoteText = std::function<std::string(std::string_view)>;
 
-    // The longest series whose COUNT is worked out; a longer one is taken as endless.
+    // The longest series whose COUNT is worked out; a longer one comes in
+    // without an end, and the import says so.
     static constexpr int kMaxCount = 100000;
+    // A series that UNTIL ends is walked this far to find its last
+    // occurrence; a longer one ends at the UNTIL time itself.
+    static constexpr int kMaxUntilWalk = 10000;
+    // Occurrences walked for all the events of one file together. libical
+    // takes microseconds for each, so that a small file of a few dozen
+    // series of a hundred thousand would hold the program for minutes.
+    static constexpr long kMaxFileWalk = 200000;
 
-    // event: a VEVENT of a parsed calendar; now: when the import runs.
-    static CIcsEvent Read(icalcomponent* event, const NoteText& noteText, const COleDateTime& now);
+    // What is left of one file's walk.
+    struct WalkBudget {
+        long left = kMaxFileWalk;
+    };
+
+    // event: a VEVENT of a parsed calendar; now: when the import runs;
+    // budget: shared by the events of the file.
+    static CIcsEvent Read(icalcomponent* event, const NoteText& noteText, const COleDateTime& now,
+                          WalkBudget& budget);
 };

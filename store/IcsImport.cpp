@@ -169,12 +169,13 @@ CIcsImportResult CIcsImport::Import(CCalendarData& data, std::string_view text,
     // Every event is read before the first one is added.
     const COleDateTime now = COleDateTime::GetCurrentTime();
     std::vector<CIcsEvent> events;
+    CIcsEventReader::WalkBudget budget;
     for (icalcomponent* calendar : calendars)
         for (icalcomponent* c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
              c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
             const icalcomponent_kind kind = icalcomponent_isa(c);
             if (kind == ICAL_VEVENT_COMPONENT)
-                events.push_back(CIcsEventReader::Read(c, noteText, now));
+                events.push_back(CIcsEventReader::Read(c, noteText, now, budget));
             else if (kind == ICAL_VTODO_COMPONENT || kind == ICAL_VJOURNAL_COMPONENT)
                 events.push_back(CIcsEvent{nullptr, {}, {IcsLoss::kOtherComponents}});
         }

@@ -21,6 +21,7 @@ const CLossText kLossTexts[] = {
     {IcsLoss::kLastDayFromShort,
      "repeating on the last day of the month from a shorter month: kept on the start's day"},
     {IcsLoss::kStartOffRule, "start outside its repeat rule: the series starts on its first day"},
+    {IcsLoss::kLongCounts, "series counted too long to work out (COUNT): kept without an end"},
     {IcsLoss::kEnded, "repeating series that have ended left out"},
     {IcsLoss::kEndTimes, "end times and lengths (DTEND, DURATION) left out"},
     {IcsLoss::kOtherZones, "times of other time zones converted to local time"},

@@ -12,6 +12,7 @@ enum class IcsLoss {
     kShortMonths,      // the 29th-31st or 29 February: the program uses the last day
     kLastDayFromShort, // last day of the month, started in a shorter month
     kStartOffRule,     // DTSTART is not a day of its own rule
+    kLongCounts,       // COUNT too long to work out: the series has no end
     // The repetition left out: the event comes in once, at its start.
     kSeveralWeekdays, // BYDAY with more than one day
     kSetPositions,    // BYSETPOS

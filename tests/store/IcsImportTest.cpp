@@ -202,6 +202,29 @@ TEST_F(IcsImportTest, RulesNoNoteFollowsComeInOnceAtTheirStart) {
     EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kOtherRules, 4}}));
 }
 
+// Where a long series ends is walked out within limits: libical takes
+// microseconds for each occurrence, and a small file of long series once
+// held the import for minutes. Past the limits a series that UNTIL ends ends
+// there, and a counted one comes in without an end, said in the report.
+TEST_F(IcsImportTest, LongSeriesEndWithinTheWalkAFileIsAllowed) {
+    std::string text = "BEGIN:VCALENDAR\r\n";
+    for (const char* rule : {"UNTIL=20600101", "UNTIL=20600101T120000", "COUNT=150000",
+                             "COUNT=5", "COUNT=90000"})
+        text += std::string("BEGIN:VEVENT\r\nDTSTART:20260105T090000\r\nRRULE:FREQ=DAILY;") +
+                rule + "\r\nSUMMARY:" + rule + "\r\nEND:VEVENT\r\n";
+    const CIcsImportResult result = Import(text + "END:VCALENDAR\r\n");
+    // The first four take 10,000 + 10,000 + 100,000 + 5 steps of the
+    // file's 200,000; the last one's 90,000 do not fit.
+    EXPECT_EQ(Notes(m_data),
+              (Lines{"repeat COUNT=150000 2026-01-05 09:00:00 every 1 day",
+                     "repeat COUNT=5 2026-01-05 09:00:00 every 1 day until 2026-01-10 00:00:00",
+                     "repeat COUNT=90000 2026-01-05 09:00:00 every 1 day",
+                     "repeat UNTIL=20600101 2026-01-05 09:00:00 every 1 day until 2060-01-02 00:00:00",
+                     "repeat UNTIL=20600101T120000 2026-01-05 09:00:00 every 1 day until "
+                     "2060-01-01 12:00:01"}));
+    EXPECT_EQ(result.m_losses, (IcsLosses{{IcsLoss::kLongCounts, 2}}));
+}
+
 // Files the fuzzer found faults with (tests/data/fuzz/ics_import): what
 // they add exports as a calendar that imports again.
 TEST_F(IcsImportTest, FuzzReproducersExportAsCalendarsThatReadAgain) {
