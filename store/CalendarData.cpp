@@ -148,6 +148,7 @@ void CCalendarData::ReadDataFile(const std::string& path) {
     std::error_code error;
     const std::uintmax_t bytes = std::filesystem::file_size(path, error);
     const CNoteMemory::CTextHeap textHeap(error ? 0 : static_cast<std::size_t>(bytes));
+    if (!error) CNoteMemory::ExpectStore(static_cast<std::size_t>(bytes));
     CDataFileReader in(path);
     if (!in.IsOpen()) throw CArchiveException(CArchiveException::badFormat, "cannot open " + path);
     CDataFile::Load(in, *this);

@@ -67,6 +67,12 @@ public:
         m_free[sizeClass] = freed;
     }
 
+    // The next chunk is a huge one even when it is the first.
+    void SkipSmallChunk() {
+        const std::lock_guard lock(m_lock);
+        m_bSmallChunkDone = true;
+    }
+
 private:
     struct FreeBlock {
         FreeBlock* next;
@@ -76,9 +82,11 @@ private:
 
     // The rest of the current chunk (less than one block) is left unused.
     void NewChunk() {
-        char* start = m_end ? MapHugeChunk() : Map(kFirstChunk);
+        const bool huge = m_bSmallChunkDone;
+        char* start = huge ? MapHugeChunk() : Map(kFirstChunk);
+        m_bSmallChunkDone = true;
         m_next = start;
-        m_end = start + (m_end ? kChunk : kFirstChunk);
+        m_end = start + (huge ? kChunk : kFirstChunk);
     }
 
     static char* Map(std::size_t size) {
@@ -106,6 +114,7 @@ private:
     std::array<FreeBlock*, CNoteMemory::kLargestBlock / kGrain + 1> m_free{};
     char* m_next = nullptr;
     char* m_end = nullptr;
+    bool m_bSmallChunkDone = false;
 };
 
 // Never destroyed: notes held by objects that outlive them are still freed
@@ -155,6 +164,14 @@ private:
 };
 
 } // namespace
+
+void CNoteMemory::ExpectStore(std::size_t fileBytes) {
+    // The first chunk holds some eight hundred notes and five thousand map
+    // nodes, from files of a few hundred kilobytes.
+    if (fileBytes < kFirstChunk) return;
+    NotePool().SkipSmallChunk();
+    NodePool().SkipSmallChunk();
+}
 
 void* CNoteMemory::Allocate(std::size_t size) {
     return AllocateFrom(NotePool(), size);

@@ -20,6 +20,12 @@ public:
     static void Free(void* block, std::size_t size) noexcept;
     // The same blocks for containers.
     static std::pmr::memory_resource* Resource();
+    // A store is about to be read from a file of this many bytes. The first
+    // chunk has small pages, so that a store of a few notes takes a few of
+    // them; a file that fills it many times over goes to huge pages straight
+    // away, as its first thousand notes would otherwise cost a fault each
+    // few.
+    static void ExpectStore(std::size_t fileBytes);
 
     // The notes' text stays on the ordinary heap. While one of these lives,
     // the heap holds a free stretch of about `bytes` (the size of the file
