@@ -12,7 +12,7 @@ bool CDataFileReader::NeedsMore(const CArchiveException& e) {
 }
 
 bool CDataFileReader::Refill() {
-    if (!m_file.isOpen() || m_file.atEnd()) return false;
+    if (!m_file.isOpen() || m_bAtEnd) return false;
     if (m_pos > 0) {
         std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
         m_end -= m_pos;
@@ -23,8 +23,11 @@ bool CDataFileReader::Refill() {
     if (m_end == m_buffer.size())
         m_buffer.resize(std::min<std::size_t>(
             m_buffer.size() * 2, m_end + static_cast<std::size_t>(m_file.bytesAvailable())));
-    const qint64 n = m_file.read(reinterpret_cast<char*>(m_buffer.data()) + m_end,
-                                 static_cast<qint64>(m_buffer.size() - m_end));
+    const auto wanted = static_cast<qint64>(m_buffer.size() - m_end);
+    const qint64 n = m_file.read(reinterpret_cast<char*>(m_buffer.data()) + m_end, wanted);
+    // QFile reads until it has what was asked for or the file ends, from a
+    // pipe as from a file: less than asked is the end.
+    m_bAtEnd = n < wanted;
     if (n <= 0) return false;
     m_end += static_cast<std::size_t>(n);
     return true;

@@ -59,4 +59,8 @@ private:
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    // The file gave fewer bytes than asked for: it has no more. Asking it
+    // whether it is at its end costs a look at its size every time, and the
+    // records in the last lookahead would each ask.
+    bool m_bAtEnd = false;
 };

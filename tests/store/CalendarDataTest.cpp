@@ -16,9 +16,13 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -499,6 +503,36 @@ TEST_F(CalendarDataTest, AReadOnlyLoadReadsAndPurgesAsLoadDoesButWritesNothing) 
     ASSERT_TRUE(loaded.Load());
     ExpectSameNotes(loaded.m_noteManager, readOnly.m_noteManager);
     ExpectSameSettings(loaded, readOnly);
+}
+
+// A data file read through a pipe (the agenda's --data <(...)) comes in
+// pieces of what the writer had written so far; a short piece is not the end.
+TEST_F(CalendarDataTest, ADataFileThroughAPipeIsReadWhole) {
+    constexpr int kNotes = 3000; // some 400 KB: many windows of the reader
+    CDataFileWriter w;
+    w.Header(COleDateTime(2020, 1, 1, 0, 0, 0), kNow).Settings({});
+    w.NotesHeader(kNotes, kNotes + 1);
+    for (int i = 1; i <= kNotes; ++i) {
+        FileNote note;
+        note.id = i;
+        w.Note(note);
+    }
+    const std::string fifo = m_home.File("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&w, &fifo] {
+        std::FILE* out = std::fopen(fifo.c_str(), "wb");
+        for (std::size_t at = 0; out && at < w.Size(); at += 7000) {
+            std::fwrite(w.Bytes().data() + at, 1, std::min<std::size_t>(7000, w.Size() - at), out);
+            std::fflush(out);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        if (out) std::fclose(out);
+    });
+    CCalendarData data;
+    std::string error;
+    EXPECT_EQ(data.LoadReadOnly(fifo, error), CCalendarData::ReadOnlyLoad::kLoaded) << error;
+    writer.join();
+    EXPECT_EQ(data.m_noteManager.GetCount(), static_cast<std::size_t>(kNotes));
 }
 
 } // namespace
