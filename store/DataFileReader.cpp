@@ -19,10 +19,14 @@ bool CDataFileReader::Refill() {
         m_pos = 0;
     }
     // A piece larger than the window (a long text, or a count checked against
-    // what is left) needs a larger window; it never grows past the file.
-    if (m_end == m_buffer.size())
-        m_buffer.resize(std::min<std::size_t>(
-            m_buffer.size() * 2, m_end + static_cast<std::size_t>(m_file.bytesAvailable())));
+    // what is left) needs a larger window; it never grows past a file, which
+    // says how much is left. A pipe does not say.
+    if (m_end == m_buffer.size()) {
+        std::size_t grown = m_buffer.size() * 2;
+        if (!m_file.isSequential())
+            grown = std::min(grown, m_end + static_cast<std::size_t>(m_file.bytesAvailable()));
+        m_buffer.resize(grown);
+    }
     const auto wanted = static_cast<qint64>(m_buffer.size() - m_end);
     const qint64 n = m_file.read(reinterpret_cast<char*>(m_buffer.data()) + m_end, wanted);
     // QFile reads until it has what was asked for or the file ends, from a

@@ -515,6 +515,7 @@ TEST_F(CalendarDataTest, ADataFileThroughAPipeIsReadWhole) {
     for (int i = 1; i <= kNotes; ++i) {
         FileNote note;
         note.id = i;
+        if (i == kNotes / 2) note.text = std::string(100000, 'x'); // longer than a window
         w.Note(note);
     }
     const std::string fifo = m_home.File("pipe");
