@@ -1,6 +1,5 @@
 #include "agenda/AgendaFormats.h"
 
-#include "store/IcsExport.h"
 #include "store/Note.h"
 #include "views/RtfToPlainText.h"
 #include "zadad/Utility.h"
@@ -8,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -143,8 +141,7 @@ void AppendJsonObject(std::string& out, const CAgendaLine& line) {
     out += line.note && line.note->m_nType != kNoteHoliday && line.note->m_wCategoryID
                ? std::to_string(line.note->m_wCategoryID)
                : "null";
-    AppendJsonMember(out, "text",
-                     line.note ? std::optional<std::string_view>(text) : std::nullopt);
+    AppendJsonMember(out, "text", line.note ? std::optional<std::string_view>(text) : std::nullopt);
     out += '}';
 }
 
@@ -207,22 +204,4 @@ std::string FormatAgendaJson(const std::vector<CAgendaLine>& lines) {
     }
     out += "]\n";
     return out;
-}
-
-std::string FormatAgendaIcs(const CCalendarData& data, const std::vector<CAgendaLine>& lines) {
-    // The Moon and the Sun have no note of their own: each line gets a memo
-    // of its title at its time, which an untimed day makes an all-day event.
-    std::vector<std::unique_ptr<CNote>> skyNotes;
-    std::vector<CNoteOccurrence> occurrences;
-    occurrences.reserve(lines.size());
-    for (const CAgendaLine& line : lines) {
-        CNote* note = line.note;
-        if (!note) {
-            skyNotes.push_back(
-                std::make_unique<CNote>(kNoteMemo, std::string(line.title), "", line.when, 0));
-            note = skyNotes.back().get();
-        }
-        occurrences.emplace_back(line.when, note);
-    }
-    return CIcsExport::WriteOccurrences(data, occurrences, RtfToPlainText);
 }

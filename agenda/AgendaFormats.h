@@ -1,6 +1,6 @@
 #pragma once
 // The ways orrindale-agenda prints its lines: text for people, tab-separated
-// values and JSON for scripts, iCalendar for other calendars.
+// values and JSON for scripts (iCalendar for other calendars is AgendaIcs).
 
 #include "agenda/AgendaLines.h"
 
@@ -22,7 +22,3 @@ std::string FormatAgendaTsv(const std::vector<CAgendaLine>& lines);
 // date and time as one ISO 8601 value, whether the line holds the whole
 // day, the category's name and ID and the note's text without formatting.
 std::string FormatAgendaJson(const std::vector<CAgendaLine>& lines);
-// An iCalendar file with one event for each line: an occurrence with the
-// alarm of its note, holidays and the Moon's phases as events of the whole
-// day, sunrise and sunset at their times.
-std::string FormatAgendaIcs(const CCalendarData& data, const std::vector<CAgendaLine>& lines);

@@ -61,7 +61,8 @@ void AddOccurrences(const CCalendarData& data, const AgendaSelection& selection,
                                 DayAfter(selection.range, selection.range.days), 0);
     g_bShowHistory = showHistory;
     std::size_t count = 0;
-    for (const auto& day : days) count += day.size();
+    for (const auto& day : days)
+        count += day.size();
     lines.reserve(count);
     for (const auto& day : days) {
         for (const CNoteOccurrence& occurrence : day) {

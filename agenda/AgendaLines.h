@@ -27,9 +27,9 @@ struct CAgendaLine {
     COleDateTime when; // the occurrence; a phase of the Moon at its day's 00:00
     AgendaKind kind = AgendaKind::kMemo;
     std::string_view title;
-    int id = 0;                 // the note's ID; 0 for the Moon and the Sun
-    std::string_view category;  // the note's category name, empty for none
-    CNote* note = nullptr;      // the note, for notes and holidays
+    int id = 0;                // the note's ID; 0 for the Moon and the Sun
+    std::string_view category; // the note's category name, empty for none
+    CNote* note = nullptr;     // the note, for notes and holidays
 };
 
 struct AgendaSelection {

@@ -1,6 +1,5 @@
 #include "agenda/AgendaOptions.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -125,10 +124,9 @@ std::string Conflicts(const CAgendaOptions& o) {
 
 } // namespace
 
-bool AsksForPdf(const std::vector<std::string>& args) {
-    return std::any_of(args.begin(), args.end(), [](const std::string& arg) {
-        return arg == "--pdf" || arg.rfind("--pdf=", 0) == 0;
-    });
+bool NeedsFullAgenda(const CAgendaOptions& options) {
+    if (options.help || options.version) return false;
+    return !options.pdfFile.empty() || options.format == AgendaFormat::kIcs;
 }
 
 std::optional<COleDateTime> ParseAgendaDay(const std::string& text) {

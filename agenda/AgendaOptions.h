@@ -41,8 +41,9 @@ struct CAgendaOptions {
 bool ParseAgendaOptions(const std::vector<std::string>& args, CAgendaOptions& options,
                         std::string& error);
 
-// Whether args ask for the grid as a PDF, before they are read in full.
-bool AsksForPdf(const std::vector<std::string>& args);
+// Whether the run needs orrindale-agenda-full: the grid as a PDF, or the
+// iCalendar format.
+bool NeedsFullAgenda(const CAgendaOptions& options);
 
 // A day written YYYY-MM-DD, and a month written YYYY-MM (its 1st), at
 // 00:00; nothing when the text is not one.

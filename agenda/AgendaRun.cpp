@@ -98,9 +98,10 @@ std::string CategoryList(const CCalendarData& data) {
 
 class CAgendaRun {
 public:
-    CAgendaRun(std::ostream& out, std::ostream& err) : m_out(out), m_err(err), m_box(err) {}
+    CAgendaRun(std::ostream& out, std::ostream& err, const AgendaWriters& writers)
+        : m_out(out), m_err(err), m_writers(writers), m_box(err) {}
 
-    int Run(const std::vector<std::string>& args, const AgendaPdfPrinter& printPdf) {
+    int Run(const std::vector<std::string>& args) {
         std::string error;
         if (!ParseAgendaOptions(args, m_options, error)) return BadArguments(error);
         if (m_options.help) return m_out << kHelp, kAgendaOk;
@@ -115,7 +116,7 @@ public:
         if (!m_options.category.empty() && !FindCategory(m_data, m_options.category, categoryID))
             return BadArguments("no category is called '" + m_options.category +
                                 "'; the categories are: " + CategoryList(m_data));
-        if (!m_options.pdfFile.empty()) return PrintPdf(today, categoryID, printPdf);
+        if (!m_options.pdfFile.empty()) return PrintPdf(today, categoryID);
         return List(range, categoryID);
     }
 
@@ -183,7 +184,8 @@ private:
             m_out << FormatAgendaJson(lines);
             break;
         case AgendaFormat::kIcs:
-            m_out << FormatAgendaIcs(m_data, lines);
+            if (!m_writers.writeIcs) return FileError("this program cannot write iCalendar files");
+            m_out << m_writers.writeIcs(m_data, lines);
             break;
         }
         m_out.flush();
@@ -192,20 +194,21 @@ private:
 
     // The grid as the calendar window would print it, with its own settings
     // but for what the command line names.
-    int PrintPdf(const COleDateTime& today, WORD categoryID, const AgendaPdfPrinter& printPdf) {
+    int PrintPdf(const COleDateTime& today, WORD categoryID) {
         AgendaPeriod period;
         std::string error;
         if (!AgendaPeriodOf(m_options, today, m_data.m_bMonthView != 0, period, error))
             return BadArguments(error);
         if (!m_options.category.empty()) m_data.m_nCategoryFilter = categoryID;
         if (m_options.noHistory) g_bShowHistory = 0;
-        if (!printPdf) return FileError("this program cannot print a PDF");
-        if (!printPdf(m_data, period, m_options.pdfFile, error)) return FileError(error);
+        if (!m_writers.printPdf) return FileError("this program cannot print a PDF");
+        if (!m_writers.printPdf(m_data, period, m_options.pdfFile, error)) return FileError(error);
         return kAgendaOk;
     }
 
     std::ostream& m_out;
     std::ostream& m_err;
+    const AgendaWriters& m_writers;
     CStreamMessageBox m_box;
     CAgendaOptions m_options;
     CCalendarData m_data;
@@ -214,7 +217,7 @@ private:
 } // namespace
 
 int RunAgenda(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const AgendaPdfPrinter& printPdf) {
-    CAgendaRun run(out, err);
-    return run.Run(args, printPdf);
+              const AgendaWriters& writers) {
+    CAgendaRun run(out, err, writers);
+    return run.Run(args);
 }

@@ -38,13 +38,14 @@ bool InCalendarYears(const AgendaRange& range) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::vector<std::string> args = Words(bytes, size);
-    AsksForPdf(args);
     CAgendaOptions options;
     std::string error;
     if (!ParseAgendaOptions(args, options, error)) {
         if (error.empty()) std::abort();
         return 0;
     }
+    // Help and version never leave the listing process.
+    if ((options.help || options.version) && NeedsFullAgenda(options)) std::abort();
     if (options.help || options.version) return 0;
     if (!options.pdfFile.empty()) {
         AgendaPeriod period;

@@ -1,4 +1,4 @@
-#include "agenda/PdfPrinterProcess.h"
+#include "agenda/FullAgendaProcess.h"
 
 #include "agenda/AgendaRun.h"
 #include "zadad/ProgramDirectory.h"
@@ -8,11 +8,11 @@
 #include <string>
 #include <unistd.h>
 
-int RunPdfPrinterProcess(char** argv, std::ostream& err) {
+int RunFullAgendaProcess(char** argv, std::ostream& err) {
     // Beside this program in the build tree; under libexec when installed.
     const std::string dir = CProgramDirectory::GetExecutableDirectory();
-    std::string path = dir + "/" + kPdfPrinterName;
-    if (access(path.c_str(), X_OK) != 0) path = dir + "/../libexec/orrindale/" + kPdfPrinterName;
+    std::string path = dir + "/" + kFullAgendaName;
+    if (access(path.c_str(), X_OK) != 0) path = dir + "/../libexec/orrindale/" + kFullAgendaName;
     execv(path.c_str(), argv);
     err << "orrindale-agenda: cannot start " << path << ": " << std::strerror(errno) << '\n';
     return kAgendaFileError;
