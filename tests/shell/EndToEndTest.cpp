@@ -4,7 +4,6 @@
 // window rings, and "OK" moves it to the next month leaving a history copy.
 #include "FakeTrayIcon.h"
 
-#include "almanac/HolidayList.h"
 #include "editing/DatePicker.h"
 #include "editing/NoteEditDlg.h"
 #include "editing/NumberField.h"
@@ -13,22 +12,17 @@
 #include "reminders/NoteWnd.h"
 #include "reminders/SnoozeRow.h"
 #include "shell/ClickDispatcher.h"
-#include "shell/CommandLine.h"
 #include "shell/EditorCommands.h"
 #include "shell/TrayWnd.h"
 #include "store/ProgramFlags.h"
 #include "store/RecurringNote.h"
-#include "tests/support/FakeAudioBackEnd.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/TempHome.h"
 #include "tests/support/TestAccess.h"
-#include "tests/support/TestClock.h"
+#include "tests/support/TrayHarness.h"
 #include "views/HoverButton.h"
 #include "views/RichTextField.h"
 #include "zadad/QtTypes.h"
 #include "zadad/Utility.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -37,75 +31,19 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 namespace {
 
 const COleDateTime kStart(2026, 12, 8, 9, 40, 0);
-constexpr int kMaxPolls = 400; // two seconds
 
 class EndToEndTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetProgramFlags();
-        auto icon = std::make_unique<CFakeTrayIcon>(m_log, true);
-        m_icon = icon.get();
-        m_tray = std::make_unique<CTrayWnd>(std::move(icon));
-        CTestAccess::SetClickInterval(*m_tray, 5);
-        CHolidayList::Attach(m_tray->Data());
-        m_windows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
-        m_windows->SetChangeHandler([this] { m_tray->NotesChanged(); });
-        m_tray->SetNoteWindows(m_windows.get());
-        m_commands = std::make_unique<CEditorCommands>(*m_tray, m_windows.get());
-        ASSERT_TRUE(m_tray->Create(CCommandLine("nologo")));
-    }
-    void TearDown() override {
-        m_tray->Exit();
-        m_commands.reset();
-        m_tray.reset();
-        m_windows.reset();
-        ResetProgramFlags();
-    }
+    void SetUp() override { ASSERT_TRUE(m_harness.Start({.holidays = true, .editor = true})); }
 
-    // Runs action on the next modal dialog of type Dialog once it is up; it
-    // may open only after posted clicks have been handled.
-    template <typename Dialog> void WhenShown(std::function<void(Dialog&)> action) {
-        auto* poll = new QTimer(m_tray.get());
-        poll->setInterval(5);
-        QObject::connect(poll, &QTimer::timeout, [this, poll, action, tries = 0]() mutable {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog && ++tries < kMaxPolls) return;
-            poll->stop();
-            poll->deleteLater();
-            m_bDialogSeen = dialog != nullptr;
-            if (dialog) action(*dialog);
-        });
-        poll->start();
-    }
-    void TickAt(const COleDateTime& when) {
-        m_clock.Set(when);
-        m_tray->Tick();
-    }
-    CNote* FindNote(const std::string& title, BOOL history) const {
-        for (const auto& [id, note] : m_tray->Data().m_noteManager.Notes())
-            if (note->m_strTitle == title && note->m_bHistory == history) return note.get();
-        return nullptr;
-    }
-
-    CTempHome m_home;
-    CTestClock m_clock{kStart};
-    CFakeMessageBox m_box;
-    CFakeAudioBackEnd m_audio;
-    std::vector<std::string> m_log;
-    CFakeTrayIcon* m_icon = nullptr;
-    std::unique_ptr<CTrayWnd> m_tray;
-    std::unique_ptr<CNoteWindowManager> m_windows;
-    std::unique_ptr<CEditorCommands> m_commands;
-    bool m_bDialogSeen = false;
+    CTrayHarness m_harness{kStart};
 };
 
 // The user's input: "Rent" on the 20th at 6:15 PM, every month, two days' warning.
@@ -122,32 +60,31 @@ void FillInMonthlyRent(CNoteEditDlg& dlg) {
 } // namespace
 
 TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
-    WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
+    m_harness.WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
         EXPECT_EQ(dlg.windowTitle(), "  New Note");
         EXPECT_EQ(dlg.findChild<QComboBox*>("time")->currentText(), "10:30 AM")
             << "a new note from the tray starts an hour from now";
         EXPECT_EQ(g_nEditorsOpen, 1);
         FillInMonthlyRent(dlg);
     });
-    emit m_icon->Clicked(CClickDispatcher::kNoModifier);
-    emit m_icon->DoubleClicked();
-    for (int wait = 0; wait < kMaxPolls && !m_bDialogSeen; ++wait)
-        QTest::qWait(5);
-    ASSERT_TRUE(m_bDialogSeen);
+    emit m_harness.Icon().Clicked(CClickDispatcher::kNoModifier);
+    emit m_harness.Icon().DoubleClicked();
+    m_harness.WaitUntil([this] { return m_harness.DialogSeen(); });
+    ASSERT_TRUE(m_harness.DialogSeen());
     EXPECT_EQ(g_nEditorsOpen, 0);
 
     // In the store, with its first occurrence and alarm.
-    auto* rent = dynamic_cast<CRecurringNote*>(FindNote("Rent", 0));
+    auto* rent = dynamic_cast<CRecurringNote*>(m_harness.FindNote("Rent", 0));
     ASSERT_NE(rent, nullptr);
     const WORD id = static_cast<WORD>(rent->m_nID);
     EXPECT_GE(id, 600);
     EXPECT_EQ(rent->m_nRepeatUnit, kRepeatMonth);
     EXPECT_EQ(rent->m_dtOccurrence, COleDateTime(2026, 12, 20, 18, 15, 0));
     EXPECT_EQ(rent->m_dtAlarm, COleDateTime(2026, 12, 18, 18, 15, 0));
-    EXPECT_EQ(m_tray->Data().GetNextAlarmID(), id);
+    EXPECT_EQ(m_harness.Data().GetNextAlarmID(), id);
 
     // In the data file a few seconds later, without waiting for the calendar or the exit.
-    TickAt(kStart + CUtility::OneMinute);
+    m_harness.TickAt(kStart + CUtility::OneMinute);
     CCalendarData reread;
     ASSERT_TRUE(reread.Load());
     const CNote* stored = reread.LookupNote(id);
@@ -156,10 +93,10 @@ TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
     EXPECT_EQ(stored->m_nType, kNoteRecurring);
 
     // Two days before the occurrence: not at the alarm's very second, just after.
-    TickAt(COleDateTime(2026, 12, 18, 18, 15, 0));
+    m_harness.TickAt(COleDateTime(2026, 12, 18, 18, 15, 0));
     EXPECT_EQ(CNoteWindowManager::WindowOf(*rent), nullptr);
-    TickAt(COleDateTime(2026, 12, 18, 18, 15, 1));
-    rent = dynamic_cast<CRecurringNote*>(m_tray->Data().LookupNote(id));
+    m_harness.TickAt(COleDateTime(2026, 12, 18, 18, 15, 1));
+    rent = dynamic_cast<CRecurringNote*>(m_harness.Data().LookupNote(id));
     ASSERT_NE(rent, nullptr);
     CNoteWnd* window = CNoteWindowManager::WindowOf(*rent);
     ASSERT_NE(window, nullptr);
@@ -168,38 +105,38 @@ TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
     EXPECT_EQ(g_nAlarmsRinging, 1);
 
     // While it rings, neither the editor nor the options open.
-    EXPECT_EQ(m_commands->Router().EditNote(rent, nullptr, kStart, 0), QDialog::Rejected);
-    EXPECT_EQ(COptionSheet::Run(m_tray->Data()), COptionSheet::kCancelled);
+    EXPECT_EQ(m_harness.Editor().Router().EditNote(rent, nullptr, kStart, 0), QDialog::Rejected);
+    EXPECT_EQ(COptionSheet::Run(m_harness.Data()), COptionSheet::kCancelled);
 
     // "OK": the next month, and a history copy of this one.
     window->AcknowledgeAlarm();
-    rent = dynamic_cast<CRecurringNote*>(m_tray->Data().LookupNote(id));
+    rent = dynamic_cast<CRecurringNote*>(m_harness.Data().LookupNote(id));
     ASSERT_NE(rent, nullptr);
     EXPECT_FALSE(rent->m_bAlarmActive);
     EXPECT_EQ(g_nAlarmsRinging, 0);
     EXPECT_EQ(rent->m_dtOccurrence, COleDateTime(2027, 1, 20, 18, 15, 0));
     EXPECT_EQ(rent->m_dtAlarm, COleDateTime(2027, 1, 18, 18, 15, 0));
-    const CNote* copy = FindNote("Rent", 1);
+    const CNote* copy = m_harness.FindNote("Rent", 1);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->m_dtStart, COleDateTime(2026, 12, 20, 18, 15, 0));
-    EXPECT_EQ(m_tray->Data().GetNextAlarmID(), id);
+    EXPECT_EQ(m_harness.Data().GetNextAlarmID(), id);
 }
 
 TEST_F(EndToEndTest, DesktopNoteIsEditedThroughItsWindowAndTheWindowFollows) {
     CNote* note =
-        m_tray->Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Shopping", "milk", kStart, 0));
+        m_harness.Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Shopping", "milk", kStart, 0));
     const WORD id = static_cast<WORD>(note->m_nID);
-    m_windows->ShowOnDesktop(*note);
+    m_harness.Windows().ShowOnDesktop(*note);
     CNoteWnd* window = CNoteWindowManager::WindowOf(*note);
     ASSERT_NE(window, nullptr);
 
-    WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
+    m_harness.WhenShown<CNoteEditDlg>([](CNoteEditDlg& dlg) {
         dlg.findChild<QLineEdit*>("title")->setText("Shopping list");
         dlg.accept();
     });
-    EXPECT_EQ(m_commands->Router().EditNote(note, nullptr, kStart, 0), QDialog::Accepted);
-    ASSERT_TRUE(m_bDialogSeen);
-    CNote* now = m_tray->Data().LookupNote(id);
+    EXPECT_EQ(m_harness.Editor().Router().EditNote(note, nullptr, kStart, 0), QDialog::Accepted);
+    ASSERT_TRUE(m_harness.DialogSeen());
+    CNote* now = m_harness.Data().LookupNote(id);
     ASSERT_NE(now, nullptr);
     EXPECT_EQ(now->m_strTitle, "Shopping list");
     EXPECT_EQ(CNoteWindowManager::WindowOf(*now), window);
@@ -209,13 +146,13 @@ TEST_F(EndToEndTest, DesktopNoteIsEditedThroughItsWindowAndTheWindowFollows) {
 
 TEST_F(EndToEndTest, OptionsBringTheDesktopNotesBackAfterReloading) {
     CNote* note =
-        m_tray->Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Pinned", "", kStart, 0));
+        m_harness.Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Pinned", "", kStart, 0));
     const WORD id = static_cast<WORD>(note->m_nID);
-    m_windows->ShowOnDesktop(*note);
-    WhenShown<COptionSheet>([](COptionSheet& sheet) { sheet.accept(); });
-    m_commands->RunOptions();
-    ASSERT_TRUE(m_bDialogSeen);
-    CNote* reloaded = m_tray->Data().LookupNote(id);
+    m_harness.Windows().ShowOnDesktop(*note);
+    m_harness.WhenShown<COptionSheet>([](COptionSheet& sheet) { sheet.accept(); });
+    m_harness.Editor().RunOptions();
+    ASSERT_TRUE(m_harness.DialogSeen());
+    CNote* reloaded = m_harness.Data().LookupNote(id);
     ASSERT_NE(reloaded, nullptr);
     EXPECT_TRUE(reloaded->m_bOnDesktop);
     EXPECT_NE(CNoteWindowManager::WindowOf(*reloaded), nullptr);
@@ -223,22 +160,22 @@ TEST_F(EndToEndTest, OptionsBringTheDesktopNotesBackAfterReloading) {
 }
 
 TEST_F(EndToEndTest, OptionsThatCannotBeSavedWaitForTheNextSave) {
-    ASSERT_TRUE(m_tray->Save());
+    ASSERT_TRUE(m_harness.Tray().Save());
     // A folder where the data file belongs: nothing can be saved for now.
-    std::filesystem::remove(m_home.File("Note.Dat"));
-    std::filesystem::create_directory(m_home.File("Note.Dat"));
-    WhenShown<COptionSheet>([](COptionSheet& sheet) {
+    std::filesystem::remove(m_harness.Home().File("Note.Dat"));
+    std::filesystem::create_directory(m_harness.Home().File("Note.Dat"));
+    m_harness.WhenShown<COptionSheet>([](COptionSheet& sheet) {
         sheet.Values().m_appearance.m_strToolbarTexture = "/t.bmp";
         sheet.accept();
     });
-    m_tray->Options();
-    ASSERT_TRUE(m_bDialogSeen);
-    TickAt(kStart + CUtility::OneMinute);
-    ASSERT_EQ(m_box.m_shown.size(), 1u) << "told once, not again by the next tick";
-    EXPECT_EQ(m_box.m_shown[0].text, "Fail to save data");
+    m_harness.Tray().Options();
+    ASSERT_TRUE(m_harness.DialogSeen());
+    m_harness.TickAt(kStart + CUtility::OneMinute);
+    ASSERT_EQ(m_harness.Box().m_shown.size(), 1u) << "told once, not again by the next tick";
+    EXPECT_EQ(m_harness.Box().m_shown[0].text, "Fail to save data");
 
-    std::filesystem::remove(m_home.File("Note.Dat"));
-    EXPECT_TRUE(m_tray->FlushChanges());
+    std::filesystem::remove(m_harness.Home().File("Note.Dat"));
+    EXPECT_TRUE(m_harness.Tray().FlushChanges());
     CCalendarData reread;
     ASSERT_TRUE(reread.Load());
     EXPECT_EQ(reread.m_strToolbarTexture, "/t.bmp") << "the new settings were still to be saved";
@@ -248,17 +185,17 @@ TEST_F(EndToEndTest, DesktopNotesShowTheColoursOfTheTexturesChosenInTheOptions) 
     const auto picture = [this](const char* name, const QColor& colour) {
         QImage image(8, 8, QImage::Format_RGB32);
         image.fill(colour);
-        const std::string file = m_home.File(name);
+        const std::string file = m_harness.Home().File(name);
         EXPECT_TRUE(image.save(QString::fromStdString(file)));
         return QString::fromStdString(file);
     };
     const QString red = picture("red.png", QColor(200, 0, 0));
     const QString blue = picture("blue.png", QColor(0, 0, 160));
     CNote* note =
-        m_tray->Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Pinned", "", kStart, 0));
+        m_harness.Data().AddNote(std::make_unique<CNote>(kNoteMemo, "Pinned", "", kStart, 0));
     const WORD id = static_cast<WORD>(note->m_nID);
-    m_windows->ShowOnDesktop(*note);
-    WhenShown<COptionSheet>([&](COptionSheet& sheet) {
+    m_harness.Windows().ShowOnDesktop(*note);
+    m_harness.WhenShown<COptionSheet>([&](COptionSheet& sheet) {
         sheet.Tabs()->setCurrentIndex(3);
         CTestAccess::QueueFileAnswer(red);
         sheet.findChild<QPushButton*>("windowTexture")->click();
@@ -266,14 +203,14 @@ TEST_F(EndToEndTest, DesktopNotesShowTheColoursOfTheTexturesChosenInTheOptions) 
         sheet.findChild<QPushButton*>("toolbarTexture")->click();
         sheet.accept();
     });
-    m_tray->Options();
-    ASSERT_TRUE(m_bDialogSeen);
-    EXPECT_EQ(m_tray->Data().m_strWindowTexture, red.toStdString());
+    m_harness.Tray().Options();
+    ASSERT_TRUE(m_harness.DialogSeen());
+    EXPECT_EQ(m_harness.Data().m_strWindowTexture, red.toStdString());
     EXPECT_EQ(g_crNoteTitleDefault, RGB(200, 0, 0));
     EXPECT_EQ(g_crNoteBackDefault, ColorAdjustLuma(RGB(0, 0, 160), 400, 1));
 
     // The window of the reloaded note, every part of it.
-    CNote* reloaded = m_tray->Data().LookupNote(id);
+    CNote* reloaded = m_harness.Data().LookupNote(id);
     ASSERT_NE(reloaded, nullptr);
     CNoteWnd* window = CNoteWindowManager::WindowOf(*reloaded);
     ASSERT_NE(window, nullptr);

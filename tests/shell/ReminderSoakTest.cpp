@@ -9,7 +9,6 @@
 // ORRINDALE_SOAK_NOTES and ORRINDALE_SOAK_DAYS set the size (200 notes for 5
 // days unless set; the month is 1000 for 30), ORRINDALE_SOAK_SEED the seed
 // (20261208 when unset). The seed is printed, to run a failure again.
-#include "FakeTrayIcon.h"
 #include "SoakNotes.h"
 
 #include "editing/NoteEditSession.h"
@@ -17,18 +16,12 @@
 #include "reminders/NoteWindowManager.h"
 #include "reminders/NoteWnd.h"
 #include "reminders/SnoozeRow.h"
-#include "shell/CommandLine.h"
 #include "shell/TrayWnd.h"
 #include "store/NoteCasts.h"
-#include "store/ProgramFlags.h"
 #include "tests/store/NoteCompare.h"
-#include "tests/support/FakeAudioBackEnd.h"
-#include "tests/support/FakeMessageBox.h"
-#include "tests/support/TempHome.h"
-#include "tests/support/TestClock.h"
+#include "tests/support/TrayHarness.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -119,8 +112,7 @@ class SoakRun {
 public:
     SoakRun(long notes, long days, std::uint64_t seed)
         : m_rng(seed), m_nNotes(notes), m_start(At(2026, 12, 8)), m_end(m_start + days * kDay),
-          m_clock(ToOle(m_start)) {}
-    ~SoakRun() { Stop(); }
+          m_harness(ToOle(m_start)) {}
 
     void Run();
     const Counts& GetCounts() const { return m_counts; }
@@ -129,8 +121,6 @@ public:
     std::size_t NotesLeft() const { return m_expected.size(); }
 
 private:
-    void Start();
-    void Stop();
     void AddNotes();
     Seconds NextStep(Seconds now) const;
     void Step(Seconds now);
@@ -149,28 +139,14 @@ private:
     void EndOfDay(Seconds now);
     void Fault(Seconds now, WORD id, const std::string& what);
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
-    // What the program's event loop does between ticks: the soak runs none,
-    // and windows queue events as they come and go (the window system's
-    // expose and geometry events, polish, layout, deferred deletes); left
-    // waiting, the queues grow with every alarm.
-    void FlushDeletes() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    CCalendarData& Data() { return m_tray->Data(); }
+    CCalendarData& Data() { return m_harness.Data(); }
 
     std::mt19937_64 m_rng;
     long m_nNotes;
     Seconds m_start;
     Seconds m_end;
-    CTempHome m_home;
-    CTestClock m_clock;
-    CFakeMessageBox m_box;
-    CFakeAudioBackEnd m_audio;
-    std::vector<std::string> m_log;
-    RingLog m_rings;
-    std::unique_ptr<CTrayWnd> m_tray;
-    std::unique_ptr<CNoteWindowManager> m_windows;
+    RingLog m_rings; // outlives the note windows that ring through it
+    CTrayHarness m_harness;
     std::map<WORD, Expected> m_expected;
     Seconds m_nextAction = 0;
     Seconds m_nextDay = 0;
@@ -178,24 +154,6 @@ private:
     std::vector<Memory> m_days;
     std::vector<std::string> m_faults;
 };
-
-void SoakRun::Start() {
-    auto icon = std::make_unique<CFakeTrayIcon>(m_log, true);
-    m_tray = std::make_unique<CTrayWnd>(std::move(icon));
-    m_windows = std::make_unique<CNoteWindowManager>(m_tray->Data(), m_tray->Scheduler());
-    m_windows->SetChangeHandler([this] { m_tray->NotesChanged(); });
-    m_windows->SetAlarmListener(&m_rings);
-    m_tray->SetNoteWindows(m_windows.get());
-    ASSERT_TRUE(m_tray->Create(CCommandLine("nologo")));
-}
-
-void SoakRun::Stop() {
-    if (!m_tray) return;
-    m_tray->Exit();
-    m_tray.reset();
-    m_windows.reset();
-    FlushDeletes();
-}
 
 void SoakRun::AddNotes() {
     // Answered alarms leave no history copy: the month's notes stay the same
@@ -210,12 +168,11 @@ void SoakRun::AddNotes() {
             static_cast<WORD>(note->m_nID),
             Expected{Expectation(rule, m_start), title, false, false, false, false, std::nullopt});
     }
-    m_tray->NotesChanged();
+    m_harness.Tray().NotesChanged();
 }
 
 void SoakRun::Run() {
-    ResetProgramFlags();
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(m_harness.Start({.alarms = &m_rings}));
     ASSERT_NO_FATAL_FAILURE(AddNotes());
     m_nextAction = m_start + Pick(60, 6 * 3600);
     m_nextDay = m_start + kDay;
@@ -225,7 +182,7 @@ void SoakRun::Run() {
         if (m_faults.size() > kMostFaultsShown) break;
     }
     CheckNotes("at the end");
-    EXPECT_TRUE(m_box.m_shown.empty()) << m_box.m_shown.front().text;
+    EXPECT_TRUE(m_harness.Box().m_shown.empty()) << m_harness.Box().m_shown.front().text;
 }
 
 // The next moment anything happens: an alarm due (rung one second after its
@@ -240,8 +197,7 @@ Seconds SoakRun::NextStep(Seconds now) const {
 }
 
 void SoakRun::Step(Seconds now) {
-    m_clock.Set(ToOle(now));
-    m_tray->Tick();
+    m_harness.TickAt(ToOle(now));
     CheckRings(now);
     for (auto& [id, e] : m_expected)
         if (e.answer && *e.answer <= now) {
@@ -253,7 +209,8 @@ void SoakRun::Step(Seconds now) {
         if (e.ringing && !e.answer) answerNow.push_back(id);
     for (const WORD id : answerNow)
         Answer(id, now);
-    FlushDeletes();
+    // The soak runs no event loop: what one would handle between ticks.
+    CTrayHarness::FlushEvents();
     CheckOverdue(now);
     if (now >= m_nextAction) {
         RandomAction(now);
@@ -420,7 +377,7 @@ void SoakRun::Edit(Seconds now) {
             return;
         }
     }
-    m_tray->NotesChanged();
+    m_harness.Tray().NotesChanged();
     ++m_counts.edited;
     ExpectAlarm(id, now);
 }
@@ -428,16 +385,14 @@ void SoakRun::Edit(Seconds now) {
 // The notes saved, read back as a second copy of the program would, and
 // compared; then the program ends and starts again on the same file.
 void SoakRun::Restart() {
-    ASSERT_TRUE(m_tray->Save());
+    ASSERT_TRUE(m_harness.Tray().Save());
     CCalendarData file;
     std::string error;
     ASSERT_EQ(file.LoadReadOnly(Data().GetDataFilePath(), error),
               CCalendarData::ReadOnlyLoad::kLoaded)
         << error;
     ASSERT_NO_FATAL_FAILURE(CompareWithFile(file));
-    Stop();
-    ResetProgramFlags();
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(m_harness.Restart());
     ASSERT_NO_FATAL_FAILURE(CompareWithFile(file));
     ++m_counts.restarts;
     for (auto& [id, e] : m_expected) {
@@ -450,7 +405,7 @@ void SoakRun::Restart() {
 
 void SoakRun::CompareWithFile(const CCalendarData& file) const {
     std::size_t compared = 0;
-    for (const auto& [id, note] : m_tray->Data().m_noteManager.Notes()) {
+    for (const auto& [id, note] : m_harness.Data().m_noteManager.Notes()) {
         if (note->m_nType == kNoteHoliday) continue;
         const CNote* stored = file.LookupNote(id);
         ASSERT_NE(stored, nullptr)
@@ -490,9 +445,9 @@ void SoakRun::EndOfDay(Seconds now) {
     CheckNotes("at the end of a day");
     // The fakes' own records (every icon change, every sound) grow with each
     // ring: emptied first, so that the heap measured is the program's.
-    std::vector<std::string>().swap(m_log);
-    std::vector<std::string>().swap(m_audio.m_played);
-    std::vector<std::string>().swap(m_audio.m_checked);
+    std::vector<std::string>().swap(m_harness.Log());
+    std::vector<std::string>().swap(m_harness.Audio().m_played);
+    std::vector<std::string>().swap(m_harness.Audio().m_checked);
     m_days.push_back(MeasureMemory());
     std::printf("[ soak     ] %s  notes %zu  rung %ld  heap %ld KB  resident %ld KB\n",
                 Stamp(now).c_str(), m_expected.size(), m_counts.rung, m_days.back().heapKb,
