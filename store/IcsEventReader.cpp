@@ -6,6 +6,7 @@
 #include "zadad/Utility.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -140,28 +141,48 @@ private:
 
     // The last occurrence, in local time, of a series that UNTIL or COUNT
     // ends; a null time when none counts; nothing when it does not end within
-    // the walk it is allowed.
+    // the walk it is allowed. The walk compares on the event's own clock and
+    // turns only the last occurrence into local time: a named zone's
+    // conversion costs far more than a step.
     std::optional<COleDateTime> LastOccurrence(const icalrecurrencetype& rule) {
         const bool hasUntil = !icaltime_is_null_time(rule.until);
         if (rule.count <= 0 && !hasUntil) return std::nullopt;
-        COleDateTime until = m_zone.ToLocal(rule.until).m_dtTime;
+        icaltimetype until = m_zone.WallOf(rule.until);
         // A date ends a timed series at the end of that day.
-        if (hasUntil && rule.until.is_date && !m_bAllDay)
-            until += CUtility::OneDay - CUtility::OneSecond;
-        COleDateTime last;
-        last.SetStatus(COleDateTime::null);
+        if (hasUntil && until.is_date && !m_bAllDay) {
+            until.is_date = 0;
+            until.hour = 23;
+            until.minute = 59;
+            until.second = 59;
+        }
+        icaltimetype last = icaltime_null_time();
         icsrule::COccurrenceWalk walk(rule, m_dtstart);
         const int steps =
             rule.count > 0 ? CIcsEventReader::kMaxCount : CIcsEventReader::kMaxUntilWalk;
         for (int i = 1; i <= steps && m_budget.left > 0; ++i, --m_budget.left) {
             const icaltimetype next = walk.Next();
-            if (icaltime_is_null_time(next)) return last;
-            const COleDateTime local = m_zone.ToLocal(next).m_dtTime;
-            if (hasUntil && local > until) return last;
-            last = local;
-            if (i == rule.count) return last;
+            if (icaltime_is_null_time(next) || (hasUntil && Later(next, until)))
+                return LocalOf(last);
+            last = next;
+            if (i == rule.count) return LocalOf(last);
         }
         return std::nullopt;
+    }
+
+    // Wall times as they stand, a date at its start.
+    static bool Later(const icaltimetype& a, const icaltimetype& b) {
+        const auto fields = [](const icaltimetype& t) {
+            return t.is_date ? std::array{t.year, t.month, t.day, 0, 0, 0}
+                             : std::array{t.year, t.month, t.day, t.hour, t.minute, t.second};
+        };
+        return fields(a) > fields(b);
+    }
+
+    // A wall time of the event as local time; a null time for none.
+    COleDateTime LocalOf(const icaltimetype& wall) const {
+        COleDateTime local;
+        local.SetStatus(COleDateTime::null);
+        return icaltime_is_null_time(wall) ? local : m_zone.ToLocal(wall).m_dtTime;
     }
 
     // The event's length in seconds from DTEND or DURATION; nothing when neither is there.

@@ -25,6 +25,17 @@ QDateTime ToQt(const icaltimetype& value, const QTimeZone& zone) {
                      QTime(value.hour, value.minute, value.second), zone);
 }
 
+icaltimetype FieldsOf(const QDateTime& t) {
+    icaltimetype value = icaltime_null_time();
+    value.year = t.date().year();
+    value.month = t.date().month();
+    value.day = t.date().day();
+    value.hour = t.time().hour();
+    value.minute = t.time().minute();
+    value.second = t.time().second();
+    return value;
+}
+
 COleDateTime FromQt(const QDateTime& t) {
     const QDate date = t.date();
     const QTime time = t.time();
@@ -140,4 +151,32 @@ CLocalTime CIcsZone::ToLocalTime(const icaltimetype& value) const {
     }
     local.m_bConverted = local.m_dtTime != wall;
     return local;
+}
+
+icaltimetype CIcsZone::WallOf(const icaltimetype& value) const {
+    icaltimetype wall = value;
+    wall.zone = nullptr;
+    if (value.is_date || !icaltime_is_utc(value)) return wall;
+    // A time Qt cannot place stays as it is.
+    const auto in = [&value, &wall](const QTimeZone& zone) {
+        const QDateTime t = ToQt(value, QTimeZone::utc()).toTimeZone(zone);
+        return t.isValid() ? FieldsOf(t) : wall;
+    };
+    switch (m_kind) {
+    case Kind::kUtc:
+        return wall;
+    case Kind::kNamed:
+        return in(m_zone);
+    case Kind::kFileZone: {
+        icaltimetype zoned =
+            icaltime_convert_to_zone(value, const_cast<icaltimezone*>(m_pFileZone));
+        zoned.zone = nullptr;
+        return zoned;
+    }
+    case Kind::kFloating:
+    case Kind::kUnknown:
+        break;
+    }
+    // A floating series is local time.
+    return in(QTimeZone::systemTimeZone());
 }

@@ -45,6 +45,11 @@ public:
     // value marked as UTC is UTC whatever the zone.
     // Times after kLastYear come out invalid.
     CLocalTime ToLocal(const icaltimetype& value) const;
+    // A UTC value (an UNTIL) as a wall time of this zone, without a zone of
+    // its own, for comparing with the zone's wall times as they stand:
+    // far cheaper than turning each of them into local time. Dates and
+    // wall times come back as they are.
+    icaltimetype WallOf(const icaltimetype& value) const;
 
 private:
     CLocalTime ToLocalTime(const icaltimetype& value) const;
