@@ -4,10 +4,29 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 QString ToQt(const std::string& path) {
     return QString::fromStdString(path);
+}
+
+// A file system that cannot sync says so with EINVAL or EROFS; that is no
+// failure of the data.
+bool Synced(int fd) {
+    return fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+}
+
+// Best effort: not every file system lets a folder be synced.
+void SyncFolderOf(const QString& path) {
+    const int fd = open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    Synced(fd);
+    close(fd);
 }
 
 } // namespace
@@ -24,7 +43,18 @@ bool CSafeFile::Write(const std::vector<std::uint8_t>& bytes) {
 }
 
 bool CSafeFile::Commit() {
-    return m_file.commit();
+    // QSaveFile syncs the new file before the rename but goes on when the
+    // sync fails, and a disk that loses the data there would be reported as
+    // saved: synced here first, and a failure keeps the old file.
+    if (!m_file.flush() || !Synced(m_file.handle())) {
+        m_file.cancelWriting();
+        return false;
+    }
+    if (!m_file.commit()) return false;
+    // The rename lives in the folder: synced too, so that a power cut just
+    // after a save cannot bring the old file back.
+    SyncFolderOf(m_file.fileName());
+    return true;
 }
 
 bool CSafeFile::Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {

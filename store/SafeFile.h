@@ -18,7 +18,8 @@ public:
     explicit CSafeFile(const std::string& path);
     bool Open();
     bool Write(const std::vector<std::uint8_t>& bytes);
-    // Syncs the new content to disk and puts it in place of the old file.
+    // Syncs the new content to disk and puts it in place of the old file,
+    // then syncs the folder that holds it.
     bool Commit();
 
     // Replaces path with bytes; false (and the old file untouched) on any failure.
