@@ -118,6 +118,8 @@ TEST_F(EndToEndTest, MonthlyReminderFromDoubleClickToAcknowledgedAlarm) {
     EXPECT_EQ(rent->m_dtAlarm, COleDateTime(2027, 1, 18, 18, 15, 0));
     const CNote* copy = m_harness.FindNote("Rent", 1);
     ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy->m_nID, id) << "a note of its own beside the reminder";
+    EXPECT_TRUE(copy->m_bHistory);
     EXPECT_EQ(copy->m_dtStart, COleDateTime(2026, 12, 20, 18, 15, 0));
     EXPECT_EQ(m_harness.Data().GetNextAlarmID(), id);
 }
