@@ -12,6 +12,15 @@
 #include <malloc.h>
 #include <sys/mman.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#define NOTE_MEMORY_POISON(block, size) ASAN_POISON_MEMORY_REGION(block, size)
+#define NOTE_MEMORY_UNPOISON(block, size) ASAN_UNPOISON_MEMORY_REGION(block, size)
+#else
+#define NOTE_MEMORY_POISON(block, size) ((void)(block), (void)(size))
+#define NOTE_MEMORY_UNPOISON(block, size) ((void)(block), (void)(size))
+#endif
+
 namespace {
 
 constexpr std::size_t kChunk = 2 * 1024 * 1024; // one huge page
@@ -20,12 +29,6 @@ constexpr std::size_t kChunk = 2 * 1024 * 1024; // one huge page
 constexpr std::size_t kFirstChunk = 256 * 1024;
 constexpr std::size_t kGrain = 16; // block sizes round up to this
 
-#if defined(__SANITIZE_ADDRESS__)
-// The address checker must see every block come and go on its own.
-constexpr bool kPooled = true;
-#else
-constexpr bool kPooled = true;
-#endif
 
 // Guards the pool. The blocks are taken and given back in a few instructions,
 // far fewer than a mutex costs even when no other thread wants it, and a
@@ -49,6 +52,7 @@ public:
         const std::size_t sizeClass = ClassOf(size);
         const std::lock_guard lock(m_lock);
         if (FreeBlock* block = m_free[sizeClass]) {
+            NOTE_MEMORY_UNPOISON(block, sizeClass * kGrain);
             m_free[sizeClass] = block->next;
             return block;
         }
@@ -65,6 +69,9 @@ public:
         auto* freed = static_cast<FreeBlock*>(block);
         freed->next = m_free[sizeClass];
         m_free[sizeClass] = freed;
+        // Under the address checker a freed block stays out of bounds until
+        // it is handed out again: a note read after it was deleted is caught.
+        NOTE_MEMORY_POISON(block, sizeClass * kGrain);
     }
 
     // The next chunk is a huge one even when it is the first.
@@ -131,7 +138,7 @@ CBlockPool& NodePool() {
 }
 
 bool IsPooled(std::size_t size) {
-    return kPooled && size <= CNoteMemory::kLargestBlock;
+    return size <= CNoteMemory::kLargestBlock;
 }
 
 void* AllocateFrom(CBlockPool& pool, std::size_t size) {
@@ -186,7 +193,7 @@ CNoteMemory::CTextHeap::CTextHeap(std::size_t bytes) {
     // Below this nothing is won; above it the heap may not hand out one block.
     constexpr std::size_t kSmallest = 4 * kChunk;
     constexpr std::size_t kLargest = 30 * 1024 * 1024;
-    if (!kPooled || bytes < kSmallest) return;
+    if (bytes < kSmallest) return;
     bytes = std::min(bytes, kLargest);
     // One block from the top of the heap, which grows the heap to hold it;
     // its whole huge pages are marked, and freed it stays there for the

@@ -44,8 +44,6 @@ TEST(NoteMemory, BlocksOfEverySizeStayApartAcrossManyChunks) {
         CNoteMemory::Free(b.data, b.size);
 }
 
-#if !defined(__SANITIZE_ADDRESS__) // the address checker's build takes every block from the heap
-
 TEST(NoteMemory, ANoteMadeAfterOneIsDeletedTakesItsPlace) {
     // Each kind is freed as its own size, so its block comes back for the
     // next note of that kind, and a note of another size never gets it.
@@ -73,6 +71,20 @@ TEST(NoteMemory, ANoteMadeAfterOneIsDeletedTakesItsPlace) {
     EXPECT_EQ(nodes->allocate(48, alignof(void*)), node);
     nodes->deallocate(node, 48, alignof(void*));
 }
+
+#if defined(__SANITIZE_ADDRESS__)
+
+// The address checker's build keeps a deleted note's block out of bounds
+// until the next note of its size takes it.
+TEST(NoteMemoryDeathTest, ANoteReadAfterItWasDeletedIsCaught) {
+    CTestClock clock(COleDateTime(2026, 12, 8, 9, 30, 0));
+    auto memo = MakeMemo("memo", COleDateTime(2026, 12, 24, 18, 0, 0));
+    const volatile int* id = &memo->m_nID;
+    memo.reset();
+    EXPECT_DEATH(static_cast<void>(*id), "use-after-poison");
+}
+
+#else // the address checker brings a heap of its own
 
 // Whether a block of a megabyte gets a mapping of its own, as the heap gives
 // one to any block that large when left to itself.
