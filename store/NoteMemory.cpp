@@ -12,7 +12,13 @@
 #include <malloc.h>
 #include <sys/mman.h>
 
-#if defined(__SANITIZE_ADDRESS__)
+// gcc names the address checker with a macro, clang (the fuzzers) with a feature.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define NOTE_MEMORY_CHECKED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(NOTE_MEMORY_CHECKED)
 #include <sanitizer/asan_interface.h>
 #define NOTE_MEMORY_POISON(block, size) ASAN_POISON_MEMORY_REGION(block, size)
 #define NOTE_MEMORY_UNPOISON(block, size) ASAN_UNPOISON_MEMORY_REGION(block, size)
