@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <optional>
+#include <ostream>
 #include <string_view>
 
 namespace {
@@ -175,12 +176,18 @@ std::string FormatAgendaText(const std::vector<CAgendaLine>& lines, const Agenda
     return out;
 }
 
-std::string FormatAgendaTsv(const std::vector<CAgendaLine>& lines) {
+void WriteAgendaTsv(const std::vector<CAgendaLine>& lines, std::ostream& stream) {
+    // Written a piece at a time into one small buffer: a year of a large
+    // store is hundreds of thousands of lines, and a string of them all
+    // would be as many megabytes of fresh memory.
+    constexpr std::size_t kPiece = 16 * 1024;
     std::string out = "date\ttime\ttitle\tkind\tid\n";
-    // Each piece goes straight onto the end: a year of a large store is
-    // hundreds of thousands of lines.
-    out.reserve(out.size() + lines.size() * 48);
+    out.reserve(kPiece + 1024);
     for (const CAgendaLine& line : lines) {
+        if (out.size() >= kPiece) {
+            stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+            out.clear();
+        }
         const Stamp stamp = StampOf(line);
         out.append(stamp.date).append(1, '\t').append(stamp.time).append(1, '\t');
         AppendOneLine(out, line.title);
@@ -191,7 +198,7 @@ std::string FormatAgendaTsv(const std::vector<CAgendaLine>& lines) {
         }
         out += '\n';
     }
-    return out;
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
 }
 
 std::string FormatAgendaJson(const std::vector<CAgendaLine>& lines) {

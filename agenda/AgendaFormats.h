@@ -4,6 +4,7 @@
 
 #include "agenda/AgendaLines.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ std::string FormatAgendaText(const std::vector<CAgendaLine>& lines, const Agenda
 // YYYY-MM-DD, the time HH:MM (none for a phase of the Moon), the title with
 // tabs and line breaks as spaces, the kind and the note ID (none for the
 // Moon and the Sun), separated by tabs.
-std::string FormatAgendaTsv(const std::vector<CAgendaLine>& lines);
+void WriteAgendaTsv(const std::vector<CAgendaLine>& lines, std::ostream& out);
 // An array of objects: the fields of the tab-separated form, then the
 // date and time as one ISO 8601 value, whether the line holds the whole
 // day, the category's name and ID and the note's text without formatting.

@@ -178,7 +178,7 @@ private:
             m_out << FormatAgendaText(lines, range, g_strTimeFormat);
             break;
         case AgendaFormat::kTsv:
-            m_out << FormatAgendaTsv(lines);
+            WriteAgendaTsv(lines, m_out);
             break;
         case AgendaFormat::kJson:
             m_out << FormatAgendaJson(lines);
