@@ -147,8 +147,9 @@ CCalendarData::ReadOnlyLoad CCalendarData::LoadReadOnly(const std::string& path,
 void CCalendarData::ReadDataFile(const std::string& path) {
     std::error_code error;
     const std::uintmax_t bytes = std::filesystem::file_size(path, error);
-    const CNoteMemory::CTextHeap textHeap(error ? 0 : static_cast<std::size_t>(bytes));
-    if (!error) CNoteMemory::ExpectStore(static_cast<std::size_t>(bytes));
+    const auto size = error ? std::size_t{0} : static_cast<std::size_t>(bytes);
+    const CNoteMemory::CTextHeap textHeap(size);
+    CNoteMemory::ExpectStore(size);
     CDataFileReader in(path);
     if (!in.IsOpen()) throw CArchiveException(CArchiveException::badFormat, "cannot open " + path);
     CDataFile::Load(in, *this);

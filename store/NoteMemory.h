@@ -20,10 +20,10 @@ public:
     static void Free(void* block, std::size_t size) noexcept;
     // The same blocks for containers.
     static std::pmr::memory_resource* Resource();
-    // A store is about to be read from a file of this many bytes. The first
-    // chunk has small pages, so that a store of a few notes takes a few of
-    // them; a file that fills it many times over goes to huge pages straight
-    // away, as its first thousand notes would otherwise cost a fault each
+    // A store is about to be read from a file of this many bytes (0: not
+    // known). The first chunk has small pages, so that a store of a few notes
+    // takes a few of them; a file large enough to fill it goes to huge pages
+    // straight away, as its first notes would otherwise cost a fault every
     // few.
     static void ExpectStore(std::size_t fileBytes);
 
