@@ -1,9 +1,13 @@
 #include "store/DataFileReader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <fcntl.h>
 
-CDataFileReader::CDataFileReader(const std::string& path) : m_file(QString::fromStdString(path)) {
-    if (m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) m_buffer.resize(kInitialWindow);
+CDataFileReader::CDataFileReader(const std::string& path) : m_file(path, O_RDONLY) {
+    if (!m_file.IsOpen()) return;
+    m_nUnread = m_file.RegularFileSize();
+    m_buffer.resize(kInitialWindow);
 }
 
 bool CDataFileReader::NeedsMore(const CArchiveException& e) {
@@ -12,7 +16,7 @@ bool CDataFileReader::NeedsMore(const CArchiveException& e) {
 }
 
 bool CDataFileReader::Refill() {
-    if (!m_file.isOpen() || m_bAtEnd) return false;
+    if (!m_file.IsOpen() || m_bAtEnd) return false;
     if (m_pos > 0) {
         std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
         m_end -= m_pos;
@@ -23,16 +27,15 @@ bool CDataFileReader::Refill() {
     // says how much is left. A pipe does not say.
     if (m_end == m_buffer.size()) {
         std::size_t grown = m_buffer.size() * 2;
-        if (!m_file.isSequential())
-            grown = std::min(grown, m_end + static_cast<std::size_t>(m_file.bytesAvailable()));
+        if (m_nUnread > 0) grown = std::min(grown, m_end + static_cast<std::size_t>(m_nUnread));
         m_buffer.resize(grown);
     }
-    const auto wanted = static_cast<qint64>(m_buffer.size() - m_end);
-    const qint64 n = m_file.read(reinterpret_cast<char*>(m_buffer.data()) + m_end, wanted);
-    // QFile reads until it has what was asked for or the file ends, from a
-    // pipe as from a file: less than asked is the end.
+    const auto wanted = static_cast<long long>(m_buffer.size() - m_end);
+    const long long n = m_file.ReadFully(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    // Less than asked is the end, from a pipe as from a file.
     m_bAtEnd = n < wanted;
     if (n <= 0) return false;
+    if (m_nUnread >= 0) m_nUnread = std::max(0LL, m_nUnread - n);
     m_end += static_cast<std::size_t>(n);
     return true;
 }

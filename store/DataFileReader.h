@@ -5,9 +5,8 @@
 // record) is parsed from the window; when the window ends inside a piece, more
 // of the file is read and the piece is parsed again from its start.
 
+#include "store/FileDescriptor.h"
 #include "zadad/Archive.h"
-
-#include <QFile>
 
 #include <cstdint>
 #include <string>
@@ -19,7 +18,7 @@ public:
     explicit CDataFileReader(CArchive& ar) : m_archive(&ar) {}
     // Reads the file at path; Open says whether it could be opened.
     explicit CDataFileReader(const std::string& path);
-    bool IsOpen() const { return m_archive || m_file.isOpen(); }
+    bool IsOpen() const { return m_archive || m_file.IsOpen(); }
 
     // Runs parse over an archive that starts at the next unread byte; the
     // bytes it took count as read. parse must be safe to run again after it
@@ -55,7 +54,9 @@ private:
     static constexpr std::size_t kLookahead = 16 * 1024;
 
     CArchive* m_archive = nullptr;
-    QFile m_file;
+    CFileDescriptor m_file;
+    // What is left of a regular file; -1 for a pipe, which does not say.
+    long long m_nUnread = -1;
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;

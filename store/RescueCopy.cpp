@@ -4,34 +4,49 @@
 #include "store/SafeFile.h"
 #include "zadad/Utility.h"
 
-#include <QDir>
+#include "zadad/ProgramDirectory.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kDataFileName = "Note.Dat";
 
-std::string WithSlash(const QString& dir) {
-    return QDir::cleanPath(dir).toStdString() + "/";
+std::string WithSlash(const std::string& dir) {
+    std::string clean = fs::path(dir).lexically_normal().string();
+    while (clean.size() > 1 && clean.back() == '/')
+        clean.pop_back();
+    return clean.back() == '/' ? clean : clean + "/";
 }
 
-// $XDG_STATE_HOME/orrindale; a relative XDG_STATE_HOME is ignored as the
-// base directory rules require.
-std::string StateDirectory() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.local/state";
-    return WithSlash(base + "/orrindale");
+std::string TemporaryDirectory() {
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp == '/' ? tmp : "/tmp";
+}
+
+bool Created(const std::string& dir) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    return fs::is_directory(dir, ec);
 }
 
 } // namespace
 
 std::vector<std::string> CRescueCopy::Directories() {
-    return {CUtility::GetAppPath(), StateDirectory(), WithSlash(QDir::tempPath())};
+    const std::string state =
+        CProgramDirectory::UserBaseDirectory("XDG_STATE_HOME", ".local/state");
+    return {CUtility::GetAppPath(), WithSlash(state + "/orrindale"),
+            WithSlash(TemporaryDirectory())};
 }
 
 std::string CRescueCopy::Write(CCalendarData& data, const COleDateTime& now) {
     const std::string suffix = kSuffix + now.Format("%Y%m%d-%H%M");
     for (const std::string& dir : Directories()) {
-        if (!QDir().mkpath(QString::fromStdString(dir))) continue;
+        if (!Created(dir)) continue;
         const std::string copy = CSafeFile::FreeName(dir + kDataFileName, suffix);
         if (data.SaveCopy(copy)) return copy;
     }

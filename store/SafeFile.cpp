@@ -1,18 +1,14 @@
 #include "store/SafeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QString>
-
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-QString ToQt(const std::string& path) {
-    return QString::fromStdString(path);
-}
 
 // A file system that cannot sync says so with EINVAL or EROFS; that is no
 // failure of the data.
@@ -20,41 +16,134 @@ bool Synced(int fd) {
     return fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
 }
 
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 // Best effort: not every file system lets a folder be synced.
-void SyncFolderOf(const QString& path) {
-    const int fd = open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    Synced(fd);
-    close(fd);
+void SyncFolderOf(const std::string& path) {
+    CFileDescriptor folder(FolderOf(path), O_RDONLY | O_DIRECTORY);
+    if (folder.IsOpen()) Synced(folder.Get());
+}
+
+// The file a chain of symbolic links ends at, so that a data file kept
+// elsewhere through a link is replaced there and the link survives. A
+// chain that does not end names the path itself.
+std::string FollowLinks(const std::string& path) {
+    std::string current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        char target[4096];
+        const ssize_t n = readlink(current.c_str(), target, sizeof target);
+        if (n < 0) return current;
+        if (n == static_cast<ssize_t>(sizeof target)) return path;
+        std::string next(target, static_cast<std::size_t>(n));
+        // A relative link is relative to the folder holding it.
+        current = next.front() == '/' ? next : FolderOf(current) + "/" + next;
+    }
+    return path;
+}
+
+// A free name for the new file beside target: its name and six random
+// letters, the name cut short where a name of the longest kind would leave
+// no room for them.
+std::string TemporaryNameFor(const std::string& target) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static constexpr std::size_t kLongestStem = 240;
+    static std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    const std::size_t slash = target.rfind('/') + 1; // 0 without a folder
+    std::string name = target.substr(0, slash + std::min(target.size() - slash, kLongestStem));
+    name += '.';
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[pick(random)];
+    return name;
 }
 
 } // namespace
 
-CSafeFile::CSafeFile(const std::string& path) : m_file(ToQt(path)) {}
+CSafeFile::CSafeFile(const std::string& path) : m_strTarget(FollowLinks(path)) {}
 
 bool CSafeFile::Open() {
-    return m_file.open(QIODevice::WriteOnly);
+    Discard();
+    m_bFailed = false;
+    struct stat existing {};
+    const bool exists = stat(m_strTarget.c_str(), &existing) == 0;
+    if (exists && (S_ISDIR(existing.st_mode) || access(m_strTarget.c_str(), W_OK) != 0))
+        return false;
+    // No one else may read the new file before it has the old one's permissions.
+    const unsigned mode = exists ? 0600 : 0666;
+    if (!OpenUnnamed(mode) && !OpenNamed(mode)) return false;
+    if (exists && fchmod(m_file.Get(), existing.st_mode & 07777) != 0) {
+        Discard();
+        return false;
+    }
+    return true;
+}
+
+// A file without a name until it is complete: a process killed while it
+// writes leaves nothing behind. Naming it later goes through /proc.
+bool CSafeFile::OpenUnnamed(unsigned mode) {
+    if (access("/proc/self/fd", X_OK) != 0) return false;
+    m_file = CFileDescriptor(FolderOf(m_strTarget), O_TMPFILE | O_WRONLY, mode);
+    return m_file.IsOpen();
+}
+
+// Where the file system has no unnamed files.
+bool CSafeFile::OpenNamed(unsigned mode) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = TemporaryNameFor(m_strTarget);
+        m_file = CFileDescriptor(name, O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (m_file.IsOpen()) {
+            m_strTemporary = name;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+bool CSafeFile::NameUnnamed() {
+    const std::string handle = "/proc/self/fd/" + std::to_string(m_file.Get());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = TemporaryNameFor(m_strTarget);
+        if (linkat(AT_FDCWD, handle.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            m_strTemporary = name;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
 }
 
 bool CSafeFile::Write(const std::vector<std::uint8_t>& bytes) {
-    const auto size = static_cast<qint64>(bytes.size());
-    return m_file.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+    if (!m_file.IsOpen() || m_bFailed) return false;
+    m_bFailed = !m_file.WriteFully(bytes.data(), bytes.size());
+    return !m_bFailed;
 }
 
 bool CSafeFile::Commit() {
-    // QSaveFile syncs the new file before the rename but goes on when the
-    // sync fails, and a disk that loses the data there would be reported as
-    // saved: synced here first, and a failure keeps the old file.
-    if (!m_file.flush() || !Synced(m_file.handle())) {
-        m_file.cancelWriting();
+    // A disk that fails the sync may lose the data: the old file stays then.
+    const bool written = m_file.IsOpen() && !m_bFailed && Synced(m_file.Get()) &&
+                         (!m_strTemporary.empty() || NameUnnamed()) && m_file.Close() &&
+                         std::rename(m_strTemporary.c_str(), m_strTarget.c_str()) == 0;
+    if (!written) {
+        Discard();
         return false;
     }
-    if (!m_file.commit()) return false;
+    m_strTemporary.clear();
     // The rename lives in the folder: synced too, so that a power cut just
     // after a save cannot bring the old file back.
-    SyncFolderOf(m_file.fileName());
+    SyncFolderOf(m_strTarget);
     return true;
+}
+
+void CSafeFile::Discard() {
+    m_file.Close();
+    if (!m_strTemporary.empty()) unlink(m_strTemporary.c_str());
+    m_strTemporary.clear();
 }
 
 bool CSafeFile::Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
@@ -68,27 +157,38 @@ bool CSafeFile::Copy(const std::string& source, const std::string& target) {
 }
 
 bool CSafeFile::Read(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    QFile file(ToQt(path));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
-    // Straight into the caller's buffer, without a second copy on the way.
-    const qint64 size = file.size();
-    if (size < 0) return false;
-    bytes.resize(static_cast<std::size_t>(size));
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + done, size - done);
-        if (n <= 0) return false;
-        done += n;
+    CFileDescriptor file(path, O_RDONLY);
+    if (!file.IsOpen()) return false;
+    // A regular file straight into the caller's buffer; anything else (a
+    // pipe) a piece at a time until it ends.
+    const long long size = file.RegularFileSize();
+    std::size_t done = 0;
+    bytes.resize(size >= 0 ? static_cast<std::size_t>(size) : 64 * 1024);
+    for (;;) {
+        const long long n = file.ReadFully(bytes.data() + done, bytes.size() - done);
+        if (n < 0) return false;
+        done += static_cast<std::size_t>(n);
+        if (done < bytes.size() || size >= 0) break;
+        bytes.resize(bytes.size() * 2);
     }
+    // A regular file that shrank while it was read is no whole copy of anything.
+    if (size >= 0 && done < bytes.size()) return false;
+    bytes.resize(done);
     return true;
 }
 
 bool CSafeFile::Rename(const std::string& path, const std::string& newPath) {
-    return QFile::rename(ToQt(path), ToQt(newPath));
+    // Replacing nothing is the whole point: the new name must be free. The
+    // file systems that cannot promise it get a look first.
+    if (renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    return !Exists(newPath) && std::rename(path.c_str(), newPath.c_str()) == 0;
 }
 
 bool CSafeFile::Exists(const std::string& path) {
-    return QFileInfo::exists(ToQt(path));
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0;
 }
 
 std::string CSafeFile::FreeName(const std::string& path, const std::string& suffix) {

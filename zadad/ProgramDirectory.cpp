@@ -23,12 +23,8 @@ std::string HomeDirectory() {
     return home;
 }
 
-// $XDG_DATA_HOME/orrindale; a relative XDG_DATA_HOME is ignored as the
-// base directory rules require.
 std::string UserDataDirectory() {
-    std::string base = EnvOrEmpty("XDG_DATA_HOME");
-    if (base.empty() || base.front() != '/') base = HomeDirectory() + "/.local/share";
-    return base + "/orrindale";
+    return CProgramDirectory::UserBaseDirectory("XDG_DATA_HOME", ".local/share") + "/orrindale";
 }
 
 bool IsPortable(const std::string& executableDir) {
@@ -143,4 +139,11 @@ int CProgramDirectory::FindFile(std::string& name) {
 
 int CProgramDirectory::AdoptEarlierFiles(const std::vector<std::string>& names) {
     return programdirectory_detail::AdoptEarlierFiles(names, GetExecutableDirectory());
+}
+
+// A relative base directory is ignored, as the base directory rules require.
+std::string CProgramDirectory::UserBaseDirectory(const char* variable, const char* underHome) {
+    std::string base = EnvOrEmpty(variable);
+    if (base.empty() || base.front() != '/') base = HomeDirectory() + "/" + underHome;
+    return base;
 }

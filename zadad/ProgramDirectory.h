@@ -48,4 +48,8 @@ public:
     // that is the program directory and has no file of that name yet; an
     // existing file is never replaced. Returns how many were copied.
     static int AdoptEarlierFiles(const std::vector<std::string>& names);
+
+    // One of the user's base directories: $XDG_DATA_HOME, $XDG_STATE_HOME ...
+    // (variable), else underHome in the home directory.
+    static std::string UserBaseDirectory(const char* variable, const char* underHome);
 };
