@@ -1,7 +1,7 @@
 // orrindale-agenda: the calendar's notes on the command line, read without
-// changing anything on disk, while the program runs or not. It loads Qt Core
-// alone; the PDF of the grid and the iCalendar format are made by
-// orrindale-agenda-full beside it.
+// changing anything on disk, while the program runs or not. It loads no Qt
+// library (the store reads its file with the system's own calls); the PDF of
+// the grid and the iCalendar format are made by orrindale-agenda-full beside it.
 #include "agenda/AgendaOptions.h"
 #include "agenda/AgendaRun.h"
 #include "agenda/FullAgendaProcess.h"
