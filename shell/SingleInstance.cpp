@@ -2,11 +2,14 @@
 
 #include "zadad/Utility.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QThread>
 
 #include <sys/stat.h>
@@ -63,17 +66,24 @@ QString CSingleInstance::LockPath() const {
 }
 
 bool CSingleInstance::TryLock() {
-    m_lock = std::make_unique<QLockFile>(LockPath());
-    // A lock whose process is gone is taken over at once; one held by a live
-    // copy never goes stale, however old it is.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0)) return true;
-    const bool heldByAnother = m_lock->error() == QLockFile::LockFailedError;
-    m_lock.reset();
-    if (!heldByAnother)
+    // The lock is the kernel's, on an open file: it goes with the process
+    // however the process ends, so nothing a copy leaves behind (a file
+    // half written when it was killed among them) can block the next start.
+    // The file itself is never removed: a copy that removed it could leave
+    // two copies, each holding a file of the same name.
+    m_lock = CFileDescriptor(QFile::encodeName(LockPath()).toStdString(), O_RDWR | O_CREAT, 0600);
+    if (!m_lock.IsOpen()) {
         qWarning("orrindale: cannot make the lock file %s; other copies will not be noticed",
                  qPrintable(LockPath()));
-    return !heldByAnother;
+        return true;
+    }
+    int locked;
+    do {
+        locked = flock(m_lock.Get(), LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked == 0) return true;
+    m_lock.Close();
+    return false;
 }
 
 bool CSingleInstance::Listen() {
@@ -121,10 +131,7 @@ void CSingleInstance::Release() {
         delete m_server; // closes the connections of waiting copies
         m_server = nullptr;
     }
-    if (m_lock) {
-        m_lock->unlock();
-        m_lock.reset();
-    }
+    m_lock.Close();
 }
 
 bool CSingleInstance::Notify(const QString& commandLine, int timeoutMs) {

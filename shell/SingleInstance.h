@@ -6,14 +6,13 @@
 // it has. A lock or socket left behind by a copy that crashed never blocks a
 // new start.
 
+#include "store/FileDescriptor.h"
+
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
 class QLocalServer;
 class QLocalSocket;
-class QLockFile;
 
 class CSingleInstance : public QObject {
     Q_OBJECT
@@ -58,6 +57,6 @@ private:
     void ReadCommand(QLocalSocket* socket);
 
     QString m_name;
-    std::unique_ptr<QLockFile> m_lock;
+    CFileDescriptor m_lock;
     QLocalServer* m_server = nullptr;
 };

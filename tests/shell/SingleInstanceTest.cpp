@@ -242,6 +242,13 @@ TEST_F(SingleInstanceTest, CrashedCopyNeverBlocksTheNextStart) {
     EXPECT_TRUE(next->Finish(5000)) << "the new copy listens where the old one did";
 }
 
+TEST_F(SingleInstanceTest, ALockFileLeftEmptyByACopyKilledAsItMadeItNeverBlocks) {
+    QFile left(CSingleInstance(m_instance).LockPath());
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    EXPECT_TRUE(First()->IsRunning());
+}
+
 TEST_F(SingleInstanceTest, SocketIsOpenToItsOwnerAlone) {
     auto first = First();
     const QByteArray socket = QFile::encodeName(CSingleInstance(m_instance).SocketPath());
