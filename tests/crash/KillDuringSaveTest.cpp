@@ -183,7 +183,13 @@ protected:
     // when it had ended by then.
     bool ExitAndKill(std::chrono::microseconds delay, std::chrono::microseconds* took = nullptr) {
         CChildProcess program(ORRINDALE_BINARY, {"nologo"}, Environment());
-        EXPECT_TRUE(program.WaitFor("orrindale: ready", 30s)) << "the program did not start";
+        if (!program.WaitFor("orrindale: ready", 30s)) {
+            program.ReadToEnd();
+            std::string said;
+            for (const std::string& line : program.Lines())
+                said += "\n  " + line;
+            ADD_FAILURE() << "the program did not start:" << said;
+        }
         const auto asked = std::chrono::steady_clock::now();
         CChildProcess stopper(ORRINDALE_BINARY, {"exit"}, Environment());
         if (took) {
