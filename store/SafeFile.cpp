@@ -76,17 +76,16 @@ bool CSafeFile::Open() {
     // No one else may read the new file before it has the old one's permissions.
     const unsigned mode = exists ? 0600 : 0666;
     if (!OpenUnnamed(mode) && !OpenNamed(mode)) return false;
-    if (exists && fchmod(m_file.Get(), existing.st_mode & 07777) != 0) {
-        Discard();
-        return false;
-    }
+    // A file system without permissions (a FAT stick carrying the program)
+    // refuses this; the new file stays private then.
+    if (exists) (void)fchmod(m_file.Get(), existing.st_mode & 07777);
     return true;
 }
 
 // A file without a name until it is complete: a process killed while it
 // writes leaves nothing behind. Naming it later goes through /proc.
 bool CSafeFile::OpenUnnamed(unsigned mode) {
-    if (access("/proc/self/fd", X_OK) != 0) return false;
+    if (!s_bUnnamedFiles || access("/proc/self/fd", X_OK) != 0) return false;
     m_file = CFileDescriptor(FolderOf(m_strTarget), O_TMPFILE | O_WRONLY, mode);
     return m_file.IsOpen();
 }

@@ -44,6 +44,10 @@ public:
     static std::string FreeName(const std::string& path, const std::string& suffix);
 
 private:
+    friend class CTestAccess;
+    // Off in tests only, to try what file systems without unnamed files get.
+    static inline bool s_bUnnamedFiles = true;
+
     bool OpenUnnamed(unsigned mode);
     bool OpenNamed(unsigned mode);
     // Gives an unnamed file a temporary name beside the target.

@@ -2,6 +2,7 @@
 // kept, and that a write never leaves a temporary file behind.
 #include "store/SafeFile.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +33,20 @@ std::vector<std::string> Names(const std::string& folder) {
     return names;
 }
 
-TEST(SafeFile, ReplacesTheFileALinkPointsAtAndKeepsItsPermissions) {
+// Each write case twice: with the new file unnamed until it is complete, and
+// named from the first as on file systems without unnamed files.
+class SafeFileWrite : public ::testing::TestWithParam<bool> {
+protected:
+    SafeFileWrite() { CTestAccess::SetUnnamedFiles(GetParam()); }
+    ~SafeFileWrite() override { CTestAccess::SetUnnamedFiles(true); }
+
     CTempHome home;
+};
+
+INSTANTIATE_TEST_SUITE_P(NewFile, SafeFileWrite, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Unnamed" : "Named"; });
+
+TEST_P(SafeFileWrite, ReplacesTheFileALinkPointsAtAndKeepsItsPermissions) {
     fs::create_directory(home.File("elsewhere"));
     const std::string target = home.File("elsewhere/Note.Dat");
     ASSERT_TRUE(CSafeFile::Write(target, kOld));
@@ -46,10 +59,11 @@ TEST(SafeFile, ReplacesTheFileALinkPointsAtAndKeepsItsPermissions) {
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Names(home.File("elsewhere")), std::vector<std::string>{"Note.Dat"});
+    // The longest name a file may have leaves the temporary name room too.
+    EXPECT_TRUE(CSafeFile::Write(home.File(std::string(255, 'n')), kNew));
 }
 
-TEST(SafeFile, AWriteNotCommittedOrRefusedLeavesEverythingAsItWas) {
-    CTempHome home;
+TEST_P(SafeFileWrite, AWriteNotCommittedOrRefusedLeavesEverythingAsItWas) {
     const std::string path = home.File("Note.Dat");
     ASSERT_TRUE(CSafeFile::Write(path, kOld));
     {

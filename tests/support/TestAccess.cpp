@@ -1,6 +1,7 @@
 #include "tests/support/TestAccess.h"
 
 #include "shell/TrayWnd.h"
+#include "store/SafeFile.h"
 #include "views/FileDialog.h"
 
 void CTestAccess::SetLogoRunner(CTrayWnd& tray, std::function<void()> run) {
@@ -25,4 +26,8 @@ int CTestAccess::QueuedFileAnswers() {
 
 void CTestAccess::ClearFileAnswers() {
     CFileDialog::ClearAnswers();
+}
+
+void CTestAccess::SetUnnamedFiles(bool use) {
+    CSafeFile::s_bUnnamedFiles = use;
 }

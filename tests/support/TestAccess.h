@@ -22,4 +22,8 @@ public:
     static void QueueFileAnswer(std::function<QString()> answer);
     static int QueuedFileAnswers();
     static void ClearFileAnswers();
+
+    // Whether a safe write may make its new file unnamed; off, it is named
+    // from the first, as on a file system without unnamed files.
+    static void SetUnnamedFiles(bool use);
 };
