@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,21 +47,42 @@ std::string FollowLinks(const std::string& path) {
     return path;
 }
 
-// A free name for the new file beside target: its name and six random
-// letters, the name cut short where a name of the longest kind would leave
-// no room for them.
+constexpr std::size_t kRandomLetters = 6;
+
+// What the temporary names of target's new files start with: its name, cut
+// short where a name of the longest kind would leave no room for the rest.
+std::string TemporaryStem(const std::string& target) {
+    static constexpr std::size_t kLongestStem = 240;
+    const std::size_t slash = target.rfind('/') + 1; // 0 without a folder
+    return target.substr(slash, std::min(target.size() - slash, kLongestStem)) + ".saving-";
+}
+
+// A free name for the new file beside target: the stem and random letters.
 std::string TemporaryNameFor(const std::string& target) {
     static constexpr char kLetters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static constexpr std::size_t kLongestStem = 240;
     static std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    const std::size_t slash = target.rfind('/') + 1; // 0 without a folder
-    std::string name = target.substr(0, slash + std::min(target.size() - slash, kLongestStem));
-    name += '.';
-    for (int i = 0; i < 6; ++i)
+    std::string name = FolderOf(target) + "/" + TemporaryStem(target);
+    for (std::size_t i = 0; i < kRandomLetters; ++i)
         name += kLetters[pick(random)];
     return name;
+}
+
+// A process killed between naming its new file and putting it in place
+// leaves the new file under its temporary name (the old file is untouched);
+// on a file system without unnamed files a killed write leaves a part of
+// one. The next write of the same file clears them away.
+void RemoveLeftoversOf(const std::string& target) {
+    DIR* folder = opendir(FolderOf(target).c_str());
+    if (!folder) return;
+    const std::string stem = TemporaryStem(target);
+    while (const dirent* entry = readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() == stem.size() + kRandomLetters && name.starts_with(stem))
+            unlinkat(dirfd(folder), entry->d_name, 0);
+    }
+    closedir(folder);
 }
 
 } // namespace
@@ -73,6 +96,7 @@ bool CSafeFile::Open() {
     const bool exists = stat(m_strTarget.c_str(), &existing) == 0;
     if (exists && (S_ISDIR(existing.st_mode) || access(m_strTarget.c_str(), W_OK) != 0))
         return false;
+    RemoveLeftoversOf(m_strTarget);
     // No one else may read the new file before it has the old one's permissions.
     const unsigned mode = exists ? 0600 : 0666;
     if (!OpenUnnamed(mode) && !OpenNamed(mode)) return false;
@@ -125,14 +149,18 @@ bool CSafeFile::Write(const std::vector<std::uint8_t>& bytes) {
 
 bool CSafeFile::Commit() {
     // A disk that fails the sync may lose the data: the old file stays then.
+    // The name and the rename follow each other at once: a process killed
+    // between the two leaves the named file behind.
     const bool written = m_file.IsOpen() && !m_bFailed && Synced(m_file.Get()) &&
-                         (!m_strTemporary.empty() || NameUnnamed()) && m_file.Close() &&
+                         (!m_strTemporary.empty() || NameUnnamed()) &&
                          std::rename(m_strTemporary.c_str(), m_strTarget.c_str()) == 0;
     if (!written) {
         Discard();
         return false;
     }
     m_strTemporary.clear();
+    // Synced already: nothing is left for the close to report.
+    m_file.Close();
     // The rename lives in the folder: synced too, so that a power cut just
     // after a save cannot bring the old file back.
     SyncFolderOf(m_strTarget);

@@ -22,7 +22,8 @@ public:
     CSafeFile& operator=(const CSafeFile&) = delete;
 
     // False for a folder, a file that may not be written, or a folder that
-    // takes no new file.
+    // takes no new file. Clears away what writes of the same file killed
+    // part-way left beside it.
     bool Open();
     bool Write(const std::vector<std::uint8_t>& bytes);
     // Syncs the new content to disk and puts it in place of the old file,

@@ -63,6 +63,20 @@ TEST_P(SafeFileWrite, ReplacesTheFileALinkPointsAtAndKeepsItsPermissions) {
     EXPECT_TRUE(CSafeFile::Write(home.File(std::string(255, 'n')), kNew));
 }
 
+TEST_P(SafeFileWrite, ClearsAwayWhatAKilledWriteOfTheSameFileLeft) {
+    const std::vector<std::string> others = {"Note.Dat.saving-Ab12", "Note.Dat.backup",
+                                             "Note.bak.saving-Ab12Cd"};
+    for (const std::string& name : others)
+        ASSERT_TRUE(CSafeFile::Write(home.File(name), kOld));
+    ASSERT_TRUE(CSafeFile::Write(home.File("Note.Dat.saving-Ab12Cd"), kOld));
+
+    ASSERT_TRUE(CSafeFile::Write(home.File("Note.Dat"), kNew));
+    std::vector<std::string> expected = others;
+    expected.push_back("Note.Dat");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(home.Path()), expected);
+}
+
 TEST_P(SafeFileWrite, AWriteNotCommittedOrRefusedLeavesEverythingAsItWas) {
     const std::string path = home.File("Note.Dat");
     ASSERT_TRUE(CSafeFile::Write(path, kOld));
