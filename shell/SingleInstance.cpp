@@ -2,7 +2,6 @@
 
 #include "zadad/Utility.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 
@@ -77,11 +76,7 @@ bool CSingleInstance::TryLock() {
                  qPrintable(LockPath()));
         return true;
     }
-    int locked;
-    do {
-        locked = flock(m_lock.Get(), LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
-    if (locked == 0) return true;
+    if (flock(m_lock.Get(), LOCK_EX | LOCK_NB) == 0) return true;
     m_lock.Close();
     return false;
 }

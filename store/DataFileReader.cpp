@@ -30,10 +30,10 @@ bool CDataFileReader::Refill() {
         if (m_nUnread > 0) grown = std::min(grown, m_end + static_cast<std::size_t>(m_nUnread));
         m_buffer.resize(grown);
     }
-    const auto wanted = static_cast<long long>(m_buffer.size() - m_end);
-    const long long n = m_file.ReadFully(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    const std::size_t wanted = m_buffer.size() - m_end;
+    const long long n = m_file.ReadFully(m_buffer.data() + m_end, wanted);
     // Less than asked is the end, from a pipe as from a file.
-    m_bAtEnd = n < wanted;
+    m_bAtEnd = n < static_cast<long long>(wanted);
     if (n <= 0) return false;
     if (m_nUnread >= 0) m_nUnread = std::max(0LL, m_nUnread - n);
     m_end += static_cast<std::size_t>(n);

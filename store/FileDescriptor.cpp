@@ -53,8 +53,7 @@ long long CFileDescriptor::RegularFileSize() const {
 bool CFileDescriptor::Close() {
     if (m_fd < 0) return true;
     // Linux closes the descriptor even when close reports EINTR: never again.
-    const bool closed = close(Release()) == 0 || errno == EINTR;
-    return closed;
+    return close(Release()) == 0 || errno == EINTR;
 }
 
 int CFileDescriptor::Release() {

@@ -35,7 +35,6 @@ constexpr std::size_t kChunk = 2 * 1024 * 1024; // one huge page
 constexpr std::size_t kFirstChunk = 256 * 1024;
 constexpr std::size_t kGrain = 16; // block sizes round up to this
 
-
 // Guards the pool. The blocks are taken and given back in a few instructions,
 // far fewer than a mutex costs even when no other thread wants it, and a
 // large store takes and frees some hundred thousand of them.

@@ -2,9 +2,8 @@
 
 #include "store/CalendarData.h"
 #include "store/SafeFile.h"
-#include "zadad/Utility.h"
-
 #include "zadad/ProgramDirectory.h"
+#include "zadad/Utility.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,11 +15,9 @@ namespace {
 
 constexpr const char* kDataFileName = "Note.Dat";
 
+// Appending an empty name ends the path in exactly one '/'.
 std::string WithSlash(const std::string& dir) {
-    std::string clean = fs::path(dir).lexically_normal().string();
-    while (clean.size() > 1 && clean.back() == '/')
-        clean.pop_back();
-    return clean.back() == '/' ? clean : clean + "/";
+    return (fs::path(dir).lexically_normal() / "").string();
 }
 
 std::string TemporaryDirectory() {

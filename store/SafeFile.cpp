@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <string_view>
 #include <sys/stat.h>
@@ -116,23 +117,24 @@ bool CSafeFile::OpenUnnamed(unsigned mode) {
 
 // Where the file system has no unnamed files.
 bool CSafeFile::OpenNamed(unsigned mode) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = TemporaryNameFor(m_strTarget);
+    return TakeFreeName([&](const std::string& name) {
         m_file = CFileDescriptor(name, O_WRONLY | O_CREAT | O_EXCL, mode);
-        if (m_file.IsOpen()) {
-            m_strTemporary = name;
-            return true;
-        }
-        if (errno != EEXIST) return false;
-    }
-    return false;
+        return m_file.IsOpen();
+    });
 }
 
 bool CSafeFile::NameUnnamed() {
     const std::string handle = "/proc/self/fd/" + std::to_string(m_file.Get());
+    return TakeFreeName([&](const std::string& name) {
+        return linkat(AT_FDCWD, handle.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
+}
+
+bool CSafeFile::TakeFreeName(const std::function<bool(const std::string&)>& make) {
+    // Another name is drawn only when the one drawn is taken.
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = TemporaryNameFor(m_strTarget);
-        if (linkat(AT_FDCWD, handle.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (make(name)) {
             m_strTemporary = name;
             return true;
         }

@@ -7,6 +7,7 @@
 #include "store/FileDescriptor.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ private:
     bool OpenNamed(unsigned mode);
     // Gives an unnamed file a temporary name beside the target.
     bool NameUnnamed();
+    // Runs make with free temporary names until one is made; that name
+    // becomes the new file's.
+    bool TakeFreeName(const std::function<bool(const std::string&)>& make);
     // Closes and removes what was written so far.
     void Discard();
 
